@@ -1,0 +1,39 @@
+#include "cli/stderr_dialogs.h"
+
+#include <iostream>
+
+namespace ovis::cli {
+
+std::string PrintableText(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+Answer StderrDialogs::Show(BoxKind, const std::string& text, Buttons buttons, const std::string&) {
+    ++shown;
+    std::cerr << PrintableText(text) << '\n';
+    switch (buttons) {
+        case Buttons::Ok: return Answer::Ok;
+        case Buttons::OkCancel: return Answer::Cancel;
+        case Buttons::YesNo: return Answer::No;
+        case Buttons::YesNoCancel: return Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
+std::optional<std::string> StderrDialogs::Input(const std::string&, const std::string&, const std::string&) {
+    if (inputs.empty()) return std::nullopt;
+    std::string answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+}
+
+}  // namespace ovis::cli

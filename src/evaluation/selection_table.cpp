@@ -1,0 +1,38 @@
+#include "evaluation/selection_table.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "records/typed_file.h"
+
+namespace ovis {
+
+void SelectionTable::ShowAll() {
+    for (auto& record : records_) std::fill(std::begin(record.Shown), std::end(record.Shown), std::uint8_t{1});
+}
+
+void SelectionTable::Load(const std::filesystem::path& projectDir) {
+    auto path = ResolveInDirectory(projectDir, kSelectionFileName);
+    auto bytes = ReadFileWithRetries(path, OpenRetry{10, std::chrono::milliseconds(10)});
+    if (!bytes) {
+        ShowAll();
+        loadFailed_ = true;
+        return;
+    }
+    auto records = DecodeRecords<TAuswahlRecord>(*bytes, path);
+    ShowAll();
+    std::size_t n = std::min(records.size(), records_.size());
+    std::copy_n(records.begin(), n, records_.begin());
+    loadFailed_ = false;
+}
+
+void SelectionTable::Save(const std::filesystem::path& projectDir) const {
+    WriteRecords(ResolveInDirectory(projectDir, kSelectionFileName), records_.data(), records_.size());
+}
+
+bool SelectionTable::AnySelected(std::size_t messageCount) const {
+    std::size_t n = std::min(messageCount, std::size(records_[0].Shown));
+    return std::any_of(records_[0].Shown, records_[0].Shown + n, [](std::uint8_t b) { return b != 0; });
+}
+
+}  // namespace ovis

@@ -1,0 +1,12 @@
+#pragma once
+// The LED display table "Led.ofd".
+#include "led/led_record.h"
+#include "tables/record_table.h"
+
+namespace ovis {
+
+inline constexpr const char* kLedFileName = "Led.ofd";
+
+using LedTable = RecordTable<TLedRecord>;
+
+}  // namespace ovis

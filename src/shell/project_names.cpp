@@ -1,0 +1,69 @@
+#include "shell/project_names.h"
+
+#include "records/codepage.h"
+
+namespace ovis {
+
+std::string TrimBlanks(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && text[begin] == ' ') ++begin;
+    while (end > begin && text[end - 1] == ' ') --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+bool IsForbiddenNameCharacter(char c) {
+    switch (c) {
+        case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+            return true;
+        default:
+            return false;
+    }
+}
+
+NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists) {
+    NameCheck check{NameVerdict::Accepted, TrimBlanks(entered), {}};
+    const std::string& name = check.name;
+    if (name.empty()) {
+        check.verdict = NameVerdict::Empty;
+        return check;
+    }
+    for (char c : name) {
+        if (IsForbiddenNameCharacter(c)) {
+            check.verdict = NameVerdict::Forbidden;
+            check.message = "Der neue Projektname " + name +
+                            " enthält unerlaubte Zeichen. Bitte geben Sie einen anderen Namen ein!\r\r"
+                            "Folgende Zeichen dürfen im Projektnamen nicht enthalten sein: \\ / : * ? \" < > | ";
+            return check;
+        }
+    }
+    if (!RepresentableIn(name)) {
+        check.verdict = NameVerdict::NotStorable;
+        check.message = "Der neue Projektname " + name +
+                        " enthält Zeichen, die in den Projektdateien nicht gespeichert werden können. "
+                        "Bitte geben Sie einen anderen Namen ein!";
+        return check;
+    }
+    if (projectExists(name)) {
+        check.verdict = NameVerdict::Exists;
+        check.message = "Das Projekt " + name + " existiert bereits!";
+    }
+    return check;
+}
+
+std::string FoldCase(std::string_view utf8) {
+    std::string out(utf8);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        auto c = static_cast<unsigned char>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out[i] = char(c + 32);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            // U+00C0..U+00DE (except U+00D7) are encoded C3 80..C3 9E; lower case is +0x20.
+            auto d = static_cast<unsigned char>(out[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = char(d + 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+}  // namespace ovis

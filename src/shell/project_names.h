@@ -1,0 +1,35 @@
+#pragma once
+// The rules for a project name typed by the user.
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ovis {
+
+enum class NameVerdict {
+    Accepted,
+    Empty,           // ask again without a message
+    Forbidden,       // a forbidden character
+    NotStorable,     // a character that code page 1252 cannot hold
+    Exists,          // a project of that name exists (compared without regard to case)
+};
+
+struct NameCheck {
+    NameVerdict verdict;
+    std::string name;     // the name with leading and trailing blanks removed
+    std::string message;  // the text to show, empty for Accepted and Empty
+};
+
+// Removes leading and trailing spaces (only the space character).
+std::string TrimBlanks(std::string_view text);
+
+// True for \ / : * ? " < > | ; only characters 32 to 127 are tested.
+bool IsForbiddenNameCharacter(char c);
+
+// `projectExists` answers whether a project of that name exists in the project root.
+NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists);
+
+// Folds A-Z and the Latin-1 capitals of UTF-8 text to lower case, for name comparisons.
+std::string FoldCase(std::string_view utf8);
+
+}  // namespace ovis

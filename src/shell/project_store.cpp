@@ -1,0 +1,229 @@
+#include "shell/project_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+#include "records/codepage.h"
+#include "records/typed_file.h"
+#include "shell/project_names.h"
+
+namespace ovis {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path WithTrailingSeparator(fs::path p) {
+    if (!p.empty() && !p.has_filename()) return p;
+    return p / "";
+}
+
+// The count of "*.ofa" recordings in a directory; 0 when it does not exist.
+std::size_t CountRecordings(const fs::path& dir) {
+    std::size_t count = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string ext = it->path().extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        if (ext == ".ofa" && it->is_regular_file(ec)) ++count;
+    }
+    return count;
+}
+
+void CreateDirectoryOrThrow(const fs::path& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec) throw IoError(FileErrorText("Das Verzeichnis", dir, "es kann nicht angelegt werden: " + ec.message()));
+}
+
+std::string UniqueSuffix() {
+    static std::mt19937_64 random{std::random_device{}()};
+    return std::to_string(random() % 1000000000ULL);
+}
+
+}  // namespace
+
+fs::path ResolveBaseDirectory(const std::optional<std::string>& environment, const std::optional<std::string>& setting,
+                              const std::optional<std::string>& home) {
+    if (environment && !environment->empty()) return WithTrailingSeparator(*environment);
+    if (setting && !setting->empty()) return WithTrailingSeparator(*setting);
+#ifdef _WIN32
+    (void)home;
+    return fs::path("C:\\Ovis\\");
+#else
+    return WithTrailingSeparator(fs::path(home.value_or("")) / "Ovis");
+#endif
+}
+
+std::string StartViewNameFromText(std::string_view text) {
+    std::size_t end = text.find_first_of("\r\n");
+    return std::string(text.substr(0, end));
+}
+
+ProjectStore::ProjectStore(ProjectTables& tables, Dialogs& dialogs, fs::path baseDirectory)
+    : tables_(tables), dialogs_(dialogs), base_(WithTrailingSeparator(std::move(baseDirectory))) {}
+
+void ProjectStore::SetBaseDirectory(fs::path base) { base_ = WithTrailingSeparator(std::move(base)); }
+
+fs::path ProjectStore::ProjectRoot() const { return base_ / kProjectsFolder; }
+
+fs::path ProjectStore::ProjectDirectory() const { return ProjectRoot() / currentName_; }
+
+bool ProjectStore::ProjectExists(const std::string& name) const {
+    std::error_code ec;
+    if (fs::exists(ProjectRoot() / name, ec)) return true;
+    std::string folded = FoldCase(name);
+    for (fs::directory_iterator it(ProjectRoot(), ec), end; !ec && it != end; it.increment(ec)) {
+        if (FoldCase(it->path().filename().string()) == folded) return true;
+    }
+    return false;
+}
+
+fs::path ProjectStore::SettingsFile() const { return base_ / kSettingsFileName; }
+
+std::string ProjectStore::ReadStartView() const {
+    Bytes bytes = ReadFileOrThrow(SettingsFile());
+    return StartViewNameFromText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+void ProjectStore::WriteStartView() const {
+    WriteFileAtomically(SettingsFile(), Bytes(currentName_.begin(), currentName_.end()));
+}
+
+void ProjectStore::LoadAllTables() {
+    const fs::path dir = ProjectDirectory();
+    LoadIoTable(tables_.io, dir);
+    fs::path output = ResolveInDirectory(ResolveInDirectory(dir, "Daten"), "Datenausgabe");
+    tables_.outputRecordingCount =
+        CountRecordings(ResolveInDirectory(output, ToUtf8(tables_.parameters.Record().Ordner[kOutputFolder].view())));
+    tables_.signals.Load(dir);
+    tables_.groups.Load(ResolveInDirectory(dir, kGroupFileName));
+    tables_.counters.Load(ResolveInDirectory(dir, kCounterFileName));
+    tables_.timers.Load(ResolveInDirectory(dir, kTimerFileName));
+    tables_.led.Load(ResolveInDirectory(dir, kLedFileName));
+    tables_.program.Load(dir, kMainProgram);
+    tables_.parameters.Load(dir);
+    tables_.ledParameters.Load(dir);
+    tables_.selection.Load(dir);
+}
+
+std::optional<std::string> ProjectStore::AskProjectName(NameRequest request) {
+    const bool isNew = request == NameRequest::NewProject;
+    const std::string caption = isNew ? "Projektname eintragen..." : "Projekt speichern unter...";
+    const std::string prompt = isNew ? "Geben Sie einen Projektnamen an:" : "Projektname eintragen:";
+    std::string text = isNew ? std::string() : currentName_;
+    for (;;) {
+        auto entered = dialogs_.Input(caption, prompt, text);
+        if (!entered) return std::nullopt;
+        text = *entered;
+        NameCheck check = CheckProjectName(text, [this](const std::string& n) { return ProjectExists(n); });
+        switch (check.verdict) {
+            case NameVerdict::Accepted: return check.name;
+            case NameVerdict::Empty: break;
+            case NameVerdict::Exists: dialogs_.Information(check.message); break;
+            case NameVerdict::Forbidden:
+            case NameVerdict::NotStorable: dialogs_.Warning(check.message); break;
+        }
+    }
+}
+
+void ProjectStore::CreateProjectFiles(const std::string& name) {
+    const fs::path dir = ProjectRoot() / name;
+    CreateDirectoryOrThrow(dir);
+
+    TParameterRecord parameters = tables_.parameters.Record();
+    std::fill(std::begin(parameters.Modulanordnung), std::end(parameters.Modulanordnung), std::uint8_t{0});
+    for (int i = 1; i <= kMaxAcquisitionFolders; ++i) parameters.Ordner[i] = "";
+    parameters.Systemerweiterung = 0;
+    parameters.ResetNachSpannungsverlust = 0;
+    parameters.Schnittstelle = 1;
+    parameters.RelayMode = 0;
+    parameters.ResetUmMitternacht = 0;
+    WriteRecords(dir / kParameterFileName, &parameters, 1);
+
+    TLedParameterRecord ledParameters = tables_.ledParameters.Record();
+    ResetLedParametersForNewProject(ledParameters);
+    WriteRecords(dir / kLedParameterFileName, &ledParameters, 1);
+
+    WriteEmptyFile(dir / kIoFileName);
+    tables_.signals.ClearToUnassigned();
+    tables_.signals.Save(dir);
+    WriteEmptyFile(dir / kCounterFileName);
+    WriteEmptyFile(dir / kGroupFileName);
+    WriteEmptyFile(dir / kLedFileName);
+    WriteEmptyFile(dir / kTimerFileName);
+    WriteEmptyFile(dir / kSelectionFileName);
+    WriteEmptyFile(dir / kStatisticsFileName);
+    CreateDirectoryOrThrow(dir / "Daten" / "Datenausgabe" / "Ausgangsdaten");
+    CreateDirectoryOrThrow(dir / "Daten" / "Datenerfassung" / "Alle Meldungen");
+    CreateDirectoryOrThrow(dir / kProgramsFolder);
+    WriteEmptyFile(dir / kProgramsFolder / (std::string(kMainProgram) + kProgramExtension));
+}
+
+bool ProjectStore::ShowingErrors(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const IoError& e) {
+        dialogs_.Error(e.what());
+        return false;
+    }
+}
+
+bool ProjectStore::NewProject() {
+    auto name = AskProjectName(NameRequest::NewProject);
+    if (!name) return false;
+    if (!ShowingErrors([&] { CreateProjectFiles(*name); })) return false;
+    currentName_ = *name;
+    return OpenCurrentProject();
+}
+
+bool ProjectStore::OpenCurrentProject() {
+    return ShowingErrors([&] { LoadAllTables(); });
+}
+
+bool ProjectStore::SaveProjectAs(const std::string& newName) {
+    const std::string oldName = currentName_;
+    currentName_ = newName;
+    const fs::path source = ProjectRoot() / oldName;
+    const fs::path target = ProjectRoot() / newName;
+    // The copy is made beside the projects and renamed, so that a failed step never leaves a
+    // half-copied project under the new name.
+    const fs::path staging = ProjectRoot() / (".ovis-copy-" + UniqueSuffix());
+
+    std::error_code ec;
+    fs::copy(source, staging, fs::copy_options::recursive, ec);
+    if (ec) {
+        dialogs_.Error("Fehler beim Kopieren");
+        std::error_code ignored;
+        fs::remove_all(staging, ignored);
+    }
+    std::error_code moveError;
+    if (fs::exists(target, moveError)) {
+        moveError = std::make_error_code(std::errc::file_exists);
+    } else {
+        fs::rename(staging, target, moveError);
+    }
+    if (moveError) {
+        std::error_code ignored;
+        fs::remove_all(staging, ignored);
+        dialogs_.Error("Fehler beim Verschieben");
+        currentName_ = oldName;
+        return false;
+    }
+    return ShowingErrors([&] {
+        LoadAllTables();
+        tables_.parameters.Record().Nachbarobjekt = RecordText(newName);
+        tables_.parameters.Save(ProjectDirectory());
+    });
+}
+
+void ProjectStore::LoadStartView() {
+    ShowingErrors([&] {
+        currentName_ = ReadStartView();
+        LoadAllTables();
+    });
+    currentName_.clear();
+}
+
+}  // namespace ovis

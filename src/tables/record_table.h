@@ -1,0 +1,109 @@
+#pragma once
+// RecordTable: one message table in memory, up to 1000 rows, with the saved image taken at the
+// last load or save. Storage is allocated for the full capacity once.
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+#include "records/typed_file.h"
+
+namespace ovis {
+
+inline constexpr std::size_t kMaxTableRows = 1000;
+
+struct TableLoadResult {
+    bool opened = false;           // false: the file could not be opened, the table is empty
+    std::size_t recordsInFile = 0;
+    std::size_t rowsDropped = 0;   // records beyond the capacity that were not loaded
+};
+
+template <FileRecord Record>
+class RecordTable {
+public:
+    RecordTable() : rows_(kMaxTableRows), saved_(kMaxTableRows) {}
+
+    std::size_t Count() const { return count_; }
+    static constexpr std::size_t Capacity() { return kMaxTableRows; }
+    bool Full() const { return count_ >= kMaxTableRows; }
+
+    // Row access, 0-based, within the capacity.
+    Record& Row(std::size_t index) { return rows_.at(index); }
+    const Record& Row(std::size_t index) const { return rows_.at(index); }
+    std::span<Record> Rows() { return {rows_.data(), count_}; }
+    std::span<const Record> Rows() const { return {rows_.data(), count_}; }
+    std::span<Record> AllSlots() { return {rows_.data(), rows_.size()}; }
+
+    void SetCount(std::size_t count) { count_ = std::min(count, kMaxTableRows); }
+
+    // Appends a row; false when the table is full.
+    bool Append(const Record& record) {
+        if (Full()) return false;
+        rows_[count_++] = record;
+        return true;
+    }
+
+    // Replaces the rows with `records` (at most the capacity); returns how many did not fit.
+    std::size_t Assign(std::span<const Record> records) {
+        std::size_t n = std::min(records.size(), kMaxTableRows);
+        std::copy_n(records.begin(), n, rows_.begin());
+        count_ = n;
+        return records.size() - n;
+    }
+
+    void TakeSavedImage() {
+        saved_ = rows_;
+        savedCount_ = count_;
+    }
+    std::size_t SavedCount() const { return savedCount_; }
+    const Record& SavedRow(std::size_t index) const { return saved_.at(index); }
+
+    // True when the rows in use or the count differ from the saved image.
+    bool DiffersFromSavedImage() const {
+        return count_ != savedCount_ ||
+               (count_ && std::memcmp(rows_.data(), saved_.data(), count_ * sizeof(Record)) != 0);
+    }
+
+    // Loads the table file: the open is retried; a file that cannot be opened gives an empty
+    // table. A damaged file raises IoError and leaves the table as it was.
+    TableLoadResult Load(const std::filesystem::path& path, OpenRetry retry = {}) {
+        TableLoadResult result;
+        auto bytes = ReadFileWithRetries(path, retry);
+        if (!bytes) {
+            count_ = 0;
+            TakeSavedImage();
+            return result;
+        }
+        auto records = DecodeRecords<Record>(*bytes, path);
+        result.opened = true;
+        result.recordsInFile = records.size();
+        result.rowsDropped = Assign(records);
+        TakeSavedImage();
+        return result;
+    }
+
+    // Like Load, but a file that cannot be opened is an error.
+    TableLoadResult LoadExisting(const std::filesystem::path& path, OpenRetry retry = {}) {
+        auto bytes = ReadFileWithRetries(path, retry);
+        if (!bytes) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geöffnet werden"));
+        auto records = DecodeRecords<Record>(*bytes, path);
+        TableLoadResult result{true, records.size(), 0};
+        result.rowsDropped = Assign(records);
+        TakeSavedImage();
+        return result;
+    }
+
+    void Save(const std::filesystem::path& path) {
+        WriteRecords(path, rows_.data(), count_);
+        TakeSavedImage();
+    }
+
+private:
+    std::vector<Record> rows_;
+    std::vector<Record> saved_;
+    std::size_t count_ = 0;
+    std::size_t savedCount_ = 0;
+};
+
+}  // namespace ovis
