@@ -1,0 +1,24 @@
+#pragma once
+// Dialogs as modal Qt message and input boxes with German button texts.
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/dialogs.h"
+
+namespace ovis::gui {
+
+class QtDialogs final : public Dialogs {
+public:
+    // Boxes are centred over `parent` when it is set.
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    Answer Show(BoxKind kind, const std::string& text, Buttons buttons, const std::string& caption) override;
+    std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                     const std::string& initial) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace ovis::gui
