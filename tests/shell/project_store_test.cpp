@@ -1,0 +1,260 @@
+#include "shell/project_store.h"
+
+#include <gtest/gtest.h>
+
+#include "support/file_bytes.h"
+#include "support/project_fixture.h"
+
+namespace ovis {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ProjectFixture;
+
+TEST(ProjectStore, NameLoopAsksUntilAcceptedAndShowsTheLastText) {
+    ProjectFixture f;
+    f.CreateProject("Demo");
+    f.dialogs.inputs = {"   ", "a/b", "demo", "  Neu  "};
+    auto name = f.store.AskProjectName(NameRequest::NewProject);
+    ASSERT_EQ(name, "Neu");
+    ASSERT_EQ(f.dialogs.prompts.size(), 4u);
+    EXPECT_EQ(f.dialogs.prompts[0].caption, "Projektname eintragen...");
+    EXPECT_EQ(f.dialogs.prompts[0].prompt, "Geben Sie einen Projektnamen an:");
+    EXPECT_EQ(f.dialogs.prompts[0].initial, "");
+    EXPECT_EQ(f.dialogs.prompts[2].initial, "a/b") << "the box shows the text last entered";
+    ASSERT_EQ(f.dialogs.boxes.size(), 2u) << "blanks only ask again without a message";
+    EXPECT_EQ(f.dialogs.boxes[0].kind, BoxKind::Warning);
+    EXPECT_EQ(f.dialogs.boxes[1].kind, BoxKind::Information);
+    EXPECT_EQ(f.dialogs.boxes[1].text, "Das Projekt demo existiert bereits!");
+}
+
+TEST(ProjectStore, SaveAsNameLoopStartsWithTheCurrentNameAndRefusesIt) {
+    ProjectFixture f;
+    f.CreateProject("Demo");
+    f.store.SetCurrentProjectName("Demo");
+    f.dialogs.inputs = {"Demo"};  // then cancelled
+    EXPECT_FALSE(f.store.AskProjectName(NameRequest::SaveAs).has_value());
+    EXPECT_EQ(f.dialogs.prompts[0].caption, "Projekt speichern unter...");
+    EXPECT_EQ(f.dialogs.prompts[0].prompt, "Projektname eintragen:");
+    EXPECT_EQ(f.dialogs.prompts[0].initial, "Demo");
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].text, "Das Projekt Demo existiert bereits!");
+}
+
+TEST(ProjectStore, NewProjectWritesTheWholeFileSet) {
+    ProjectFixture f;
+    f.dialogs.inputs = {"Anlage"};
+    ASSERT_TRUE(f.store.NewProject());
+    EXPECT_EQ(f.store.CurrentProjectName(), "Anlage");
+    const fs::path dir = f.ProjectDir("Anlage");
+    struct Entry {
+        const char* path;
+        std::uintmax_t size;  // files only
+    };
+    const Entry files[] = {
+        {"Parameter.ofp", 17592}, {"LEDParameter.ofp", 1628}, {"IO.ofd", 0},        {"IOSignale.ofd", 20 * 4864},
+        {"Counter.ofd", 0},       {"Gruppen.ofd", 0},         {"Led.ofd", 0},       {"Timer.ofd", 0},
+        {"Auswahl.ofp", 0},       {"Statistik.ofp", 0},       {"Programme/Main.pgm", 0},
+    };
+    for (const auto& e : files) {
+        SCOPED_TRACE(e.path);
+        ASSERT_TRUE(fs::is_regular_file(dir / e.path));
+        EXPECT_EQ(fs::file_size(dir / e.path), e.size);
+    }
+    for (const char* d : {"Daten/Datenausgabe/Ausgangsdaten", "Daten/Datenerfassung/Alle Meldungen", "Programme"})
+        EXPECT_TRUE(fs::is_directory(dir / d)) << d;
+    for (int m = 1; m <= 20; ++m) {
+        EXPECT_EQ(f.tables->signals.Module(m).Modulbezeichnung.str(), "nicht belegt");
+        EXPECT_TRUE(f.tables->signals.Module(m).Signal[17].empty());
+    }
+}
+
+TEST(ProjectStore, NewProjectCarriesTheLoadedParametersAndResetsTheProjectSpecificOnes) {
+    ProjectFixture f;
+    TParameterRecord& p = f.tables->parameters.Record();
+    p.Nummer = 7;
+    p.BaudFaktor = 12;
+    p.BaudFaktorPC = 4;
+    p.Speichergroesse = 1;
+    p.Ordner[0] = "Alles";
+    p.Ordner[1] = "Tueren";
+    p.Ordner[14] = "Ausgabe";
+    p.Units[0] = 10;
+    p.Units[14] = 1;
+    p.Modulanordnung[0] = 1;
+    p.Modulanordnung[1] = 3;
+    p.Schnittstelle = 4;
+    p.RelayMode = 2;
+    p.Systemerweiterung = 2;
+    p.ResetNachSpannungsverlust = 1;
+    p.ResetUmMitternacht = 1;
+    p.reserved4548[100] = 0x5A;
+    f.tables->ledParameters.Record().AnzahlModule = 9;
+    f.tables->ledParameters.Record().ModuleFarbe[0] = 3;
+    f.tables->ledParameters.Record().Position[1].X = 77;
+
+    f.dialogs.inputs = {"Neu"};
+    ASSERT_TRUE(f.store.NewProject());
+
+    const SystemParameters& loaded = f.tables->parameters;
+    EXPECT_EQ(loaded.InterfaceNumber(), 7);
+    EXPECT_EQ(loaded.BaudFactor(), 12);
+    EXPECT_EQ(loaded.PcBaudFactor(), 4);
+    EXPECT_EQ(loaded.MemorySizeCode(), 1);
+    EXPECT_EQ(loaded.FolderName(0), "Alles");
+    EXPECT_EQ(loaded.FolderName(14), "Ausgabe");
+    EXPECT_EQ(loaded.FolderUnits(0), 10);
+    EXPECT_EQ(loaded.Record().reserved4548[100], 0x5A);
+    EXPECT_EQ(loaded.FolderName(1), "");
+    EXPECT_EQ(loaded.ModuleCount(), 0);
+    EXPECT_EQ(loaded.AcquisitionFolderCount(), 0);
+    EXPECT_EQ(loaded.PortNumber(), 1);
+    EXPECT_EQ(loaded.Relay(), RelayMode::None);
+    EXPECT_EQ(loaded.BusExtension(), 0);
+    EXPECT_EQ(loaded.ResetAfterPowerLoss(), 0);
+    EXPECT_EQ(loaded.ResetAtMidnight(), 0);
+
+    const TLedParameterRecord& led = f.tables->ledParameters.Record();
+    EXPECT_EQ(led.AnzahlModule.get(), 0);
+    EXPECT_EQ(led.Position[0].X.get(), 5);
+    EXPECT_EQ(led.Position[0].Y.get(), 5);
+    for (auto* field : {&led.UrsprungX, &led.UrsprungY, &led.RasterX, &led.RasterY, &led.AbstandX, &led.AbstandY})
+        EXPECT_EQ(field->get(), 5);
+    EXPECT_EQ(led.ModuleFarbe[0].get(), 3) << "other bytes are carried over";
+    EXPECT_EQ(led.Position[1].X.get(), 77);
+}
+
+TEST(ProjectStore, NewProjectAfterStartViewInheritsTheStartViewParameters) {
+    ProjectFixture f;
+    f.tables->parameters.Record().Nummer = 42;
+    f.CreateProject("Start");
+    f.tables->parameters.Load(f.ProjectDir("Start"));
+    f.tables->parameters.Record().Nummer = 42;
+    f.tables->parameters.Save(f.ProjectDir("Start"));
+    test::WriteBytes(f.store.SettingsFile(), {'S', 't', 'a', 'r', 't', '\r', '\n', 'x'});
+
+    auto fresh = std::make_unique<ProjectTables>();
+    test::ScriptedDialogs dialogs;
+    ProjectStore store(*fresh, dialogs, f.base.path());
+    store.LoadStartView();
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(store.CurrentProjectName(), "") << "no project counts as open after the start view";
+    EXPECT_EQ(fresh->parameters.InterfaceNumber(), 42);
+
+    dialogs.inputs = {"Zweit"};
+    ASSERT_TRUE(store.NewProject());
+    EXPECT_EQ(fresh->parameters.InterfaceNumber(), 42);
+}
+
+TEST(ProjectStore, SettingsFileYieldsItsFirstLine) {
+    struct Case {
+        std::string text;
+        std::string name;
+    };
+    const Case cases[] = {{"Demo", "Demo"}, {"Demo\r\nZweit\r\n", "Demo"}, {"Demo\nX", "Demo"}, {"", ""}, {"\r\n", ""}};
+    for (const auto& c : cases) EXPECT_EQ(StartViewNameFromText(c.text), c.name);
+}
+
+TEST(ProjectStore, WriteStartViewWritesTheNameWithoutLineEnd) {
+    ProjectFixture f;
+    f.store.SetCurrentProjectName("Halle 3");
+    f.store.WriteStartView();
+    EXPECT_EQ(test::ReadBytes(f.store.SettingsFile()), (std::vector<std::uint8_t>{'H', 'a', 'l', 'l', 'e', ' ', '3'}));
+    EXPECT_EQ(f.store.ReadStartView(), "Halle 3");
+}
+
+TEST(ProjectStore, MissingSettingsFileShowsTheErrorAndGoesOn) {
+    ProjectFixture f;
+    f.store.LoadStartView();
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].kind, BoxKind::Error);
+    EXPECT_NE(f.dialogs.boxes[0].text.find("Ovis.ini"), std::string::npos);
+    EXPECT_EQ(f.store.CurrentProjectName(), "");
+}
+
+TEST(ProjectStore, LoadStopsAtADamagedTableAndKeepsTheLaterTablesAsTheyWere) {
+    ProjectFixture f;
+    f.CreateProject("A");
+    // Project A: one I/O row, a signal file that is too short.
+    ResetIoRows(f.tables->io);
+    f.tables->io.SetCount(1);
+    SaveIoTable(f.tables->io, f.ProjectDir("A"));
+    fs::resize_file(f.ProjectDir("A") / "IOSignale.ofd", 4864 * 19);
+    // Tables in memory before the load.
+    f.tables->io.SetCount(0);
+    f.tables->groups.SetCount(2);
+    f.tables->parameters.Record().Nummer = 9;
+
+    f.store.SetCurrentProjectName("A");
+    EXPECT_FALSE(f.store.OpenCurrentProject());
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_NE(f.dialogs.boxes[0].text.find("IOSignale.ofd"), std::string::npos);
+    EXPECT_EQ(f.tables->io.Count(), 1u) << "tables before the damaged one are loaded";
+    EXPECT_EQ(f.tables->groups.Count(), 2u) << "tables after it keep their content";
+    EXPECT_EQ(f.tables->parameters.InterfaceNumber(), 9);
+}
+
+TEST(ProjectStore, RecordingCountUsesTheOutputFolderOfThePreviousParameters) {
+    ProjectFixture f;
+    f.CreateProject("A");
+    fs::path out = f.ProjectDir("A") / "Daten" / "Datenausgabe";
+    fs::create_directories(out / "Alt");
+    for (const char* file : {"1.ofa", "2.OFA", "3.txt"}) test::WriteBytes(out / "Alt" / file, {});
+    f.tables->parameters.Record().Ordner[kOutputFolder] = "Alt";
+    f.store.SetCurrentProjectName("A");
+    ASSERT_TRUE(f.store.OpenCurrentProject());
+    EXPECT_EQ(f.tables->outputRecordingCount, 2u);
+    ASSERT_TRUE(f.store.OpenCurrentProject());
+    EXPECT_EQ(f.tables->outputRecordingCount, 0u) << "now the loaded name \"Ausgangsdaten\" counts";
+}
+
+TEST(ProjectStore, SaveAsCopiesTheProjectAndStoresTheNewName) {
+    ProjectFixture f;
+    f.CreateProject("Alt");
+    test::WriteBytes(f.ProjectDir("Alt") / "Daten" / "Datenausgabe" / "Ausgangsdaten" / "r.ofa", {1, 2, 3});
+    f.store.SetCurrentProjectName("Alt");
+    ASSERT_TRUE(f.store.OpenCurrentProject());
+    ASSERT_TRUE(f.store.SaveProjectAs("Neu"));
+    EXPECT_EQ(f.store.CurrentProjectName(), "Neu");
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+    EXPECT_TRUE(fs::exists(f.ProjectDir("Alt") / "Parameter.ofp")) << "the old project stays";
+    EXPECT_EQ(test::ReadBytes(f.ProjectDir("Neu") / "Daten" / "Datenausgabe" / "Ausgangsdaten" / "r.ofa"),
+              (std::vector<std::uint8_t>{1, 2, 3}));
+    SystemParameters reread;
+    reread.Load(f.ProjectDir("Neu"));
+    EXPECT_EQ(reread.Record().Nachbarobjekt.str(), "Neu");
+    EXPECT_EQ(f.tables->outputRecordingCount, 1u);
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(f.store.ProjectRoot())) ++entries;
+    EXPECT_EQ(entries, 2u) << "no staging folder is left behind";
+}
+
+TEST(ProjectStore, SaveAsThatCannotMoveKeepsThePreviousProjectCurrent) {
+    ProjectFixture f;
+    f.CreateProject("Alt");
+    fs::create_directories(f.ProjectDir("Neu") / "belegt");
+    f.store.SetCurrentProjectName("Alt");
+    EXPECT_FALSE(f.store.SaveProjectAs("Neu"));
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].text, "Fehler beim Verschieben");
+    EXPECT_EQ(f.store.CurrentProjectName(), "Alt");
+    EXPECT_TRUE(fs::exists(f.ProjectDir("Neu") / "belegt"));
+    EXPECT_FALSE(fs::exists(f.ProjectDir("Neu") / "Parameter.ofp"));
+}
+
+TEST(ProjectStore, BaseDirectoryResolution) {
+    struct Case {
+        std::optional<std::string> env, setting, home;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"/srv/ovis", "/etc/x", "/home/u", "/srv/ovis/"},
+        {std::nullopt, "/data/ovis/", "/home/u", "/data/ovis/"},
+        {"", "/data/ovis", "/home/u", "/data/ovis/"},
+        {std::nullopt, std::nullopt, "/home/u", "/home/u/Ovis/"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ResolveBaseDirectory(c.env, c.setting, c.home).string(), c.expected);
+}
+
+}  // namespace
+}  // namespace ovis
