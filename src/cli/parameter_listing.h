@@ -1,0 +1,14 @@
+#pragma once
+// The fields of a parameter record as "Field = value" lines; strings quoted.
+#include <string>
+
+#include "config/parameter_record.h"
+
+namespace ovis::cli {
+
+std::string ParameterListing(const TParameterRecord& record);
+
+// A record string as a quoted UTF-8 text with \" and \\ escaped.
+std::string Quoted(std::string_view recordBytes);
+
+}  // namespace ovis::cli

@@ -1,0 +1,71 @@
+// ovisctl new-project, params and demo.
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "cli/arguments.h"
+#include "cli/command_registry.h"
+#include "cli/stderr_dialogs.h"
+#include "cli/parameter_listing.h"
+#include "records/codepage.h"
+#include "shell/demo_project.h"
+#include "shell/project_names.h"
+#include "shell/project_store.h"
+
+namespace ovis::cli {
+namespace {
+
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+int NewProjectCommand(const std::vector<std::string>& args) {
+    Arguments a(args, {"base"});
+    const std::string& entered = a.Required(0, "NAME");
+    std::filesystem::path base = a.Option("base") ? std::filesystem::path(*a.Option("base"))
+                                                  : ResolveBaseDirectory(Environment("OVIS_BASE"), std::nullopt,
+                                                                         Environment("HOME"));
+    auto tables = std::make_unique<ProjectTables>();
+    StderrDialogs dialogs;
+    ProjectStore store(*tables, dialogs, base);
+    if (std::filesystem::exists(store.SettingsFile())) store.LoadStartView();
+
+    NameCheck check = CheckProjectName(entered, [&](const std::string& n) { return store.ProjectExists(n); });
+    if (check.verdict == NameVerdict::Empty) {
+        std::cerr << "Der Projektname ist leer.\n";
+        return 1;
+    }
+    if (check.verdict != NameVerdict::Accepted) {
+        std::cerr << PrintableText(check.message) << '\n';
+        return 1;
+    }
+    store.CreateProjectFiles(check.name);
+    store.SetCurrentProjectName(check.name);
+    if (!store.OpenCurrentProject()) return 1;
+    std::cout << store.ProjectDirectory().string() << '\n';
+    return 0;
+}
+
+int ParamsCommand(const std::vector<std::string>& args) {
+    Arguments a(args, {});
+    SystemParameters parameters;
+    parameters.Load(a.Required(0, "PROJEKTVERZEICHNIS"));
+    std::cout << ParameterListing(parameters.Record());
+    return 0;
+}
+
+int DemoCommand(const std::vector<std::string>& args) {
+    Arguments a(args, {});
+    std::filesystem::path base = a.Required(0, "BASISVERZEICHNIS");
+    bool created = CreateDemoBase(base);
+    std::cout << (base / kProjectsFolder / kDemoProjectName).string() << (created ? "" : " (vorhanden)") << '\n';
+    return 0;
+}
+
+CommandRegistration newProject{"new-project", "new-project NAME [--base DIR]", NewProjectCommand};
+CommandRegistration params{"params", "params PROJEKTVERZEICHNIS", ParamsCommand};
+CommandRegistration demo{"demo", "demo BASISVERZEICHNIS", DemoCommand};
+
+}  // namespace
+}  // namespace ovis::cli

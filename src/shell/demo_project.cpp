@@ -1,0 +1,114 @@
+#include "shell/demo_project.h"
+
+#include <cstring>
+#include <memory>
+
+#include "config/module_types.h"
+#include "records/codepage.h"
+#include "records/typed_file.h"
+#include "shell/project_store.h"
+
+namespace ovis {
+namespace {
+
+// Dialogs are never needed: the demo is written without asking.
+class SilentDialogs final : public Dialogs {
+public:
+    Answer Show(BoxKind, const std::string&, Buttons, const std::string&) override { return Answer::Cancel; }
+    std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+void FillDemoParameters(TParameterRecord& p) {
+    p.Nachbarobjekt = kDemoProjectName;
+    const ModuleType ring[] = {ModuleType::Opto16, ModuleType::Opto16, ModuleType::OptoRel, ModuleType::Relais6,
+                               ModuleType::TastLed};
+    int position = 0;
+    for (ModuleType type : ring) p.Modulanordnung[position++] = static_cast<std::uint8_t>(type);
+    p.Ordner[1] = RecordText("Türen");
+    p.Ordner[2] = "Antriebe";
+    p.Units[1] = 8;
+    p.Units[2] = 8;
+    p.Units[kOutputFolder] = 1;
+    p.Units[kAllMessagesFolder] = static_cast<std::uint8_t>(TotalUnits(p.Speichergroesse) - 8 - 8 - 1);
+}
+
+// A greeting on the display, drawn in the 5 x 7 matrix (bit 6 is the top LED).
+TLedRecord DemoGreeting() {
+    TLedRecord r;
+    std::memset(&r, 0, sizeof r);
+    r.Bezeichnung = RecordText("Begrüßung");
+    r.Text = "OVIS 1.5";
+    const std::uint8_t columns[] = {
+        0x3E, 0x41, 0x41, 0x41, 0x3E, 0, 0x7C, 0x02, 0x01, 0x02, 0x7C, 0, 0x00, 0x41, 0x7F, 0x41, 0x00, 0,
+        0x32, 0x49, 0x49, 0x49, 0x26, 0, 0,    0,    0,    0,    0,    0, 0x10, 0x21, 0x7F, 0x01, 0x00, 0,
+        0x00, 0x00, 0x01, 0x00, 0x00, 0, 0x72, 0x51, 0x51, 0x51, 0x4E,
+    };
+    std::memcpy(r.Spalten, columns, sizeof columns);
+    for (int i = 0; i < kLedModulePositions; ++i) r.ModulListe[i] = static_cast<std::uint8_t>(i + 1);
+    r.LetzteSpalte = int(sizeof columns);
+    r.X0 = 1;
+    r.X1 = 60;
+    r.Umbruch = 1;
+    r.Farbe[0] = 6;
+    for (int i = 1; i < 31; ++i) r.Farbe[i] = 255;
+    r.AnzahlFarben = 1;
+    r.Helligkeit[0] = 1;
+    r.AnzahlHelligkeiten = 1;
+    r.Richtung = 1;
+    r.Dx = 1;
+    r.Einheit = "Milli";
+    r.SpeichernEingang = true;
+    r.Status = true;
+    r.Schriftart = "Standard";
+    r.Schriftgroesse = 7;
+    r.Modulzahl = 12;
+    return r;
+}
+
+}  // namespace
+
+bool CreateDemoBase(const std::filesystem::path& base) {
+    namespace fs = std::filesystem;
+    auto tables = std::make_unique<ProjectTables>();
+    SilentDialogs dialogs;
+    ProjectStore store(*tables, dialogs, base);
+    std::error_code ec;
+    fs::create_directories(store.ProjectRoot(), ec);
+    if (ec) throw IoError(FileErrorText("Das Verzeichnis", store.ProjectRoot(), "es kann nicht angelegt werden: " + ec.message()));
+
+    store.SetCurrentProjectName(kDemoProjectName);
+    if (!fs::exists(store.SettingsFile())) store.WriteStartView();
+    if (store.ProjectExists(kDemoProjectName)) return false;
+
+    store.CreateProjectFiles(kDemoProjectName);
+    store.LoadAllTables();
+    const fs::path dir = store.ProjectDirectory();
+
+    FillDemoParameters(tables->parameters.Record());
+    tables->parameters.Save(dir);
+    for (int folder = 1; folder <= tables->parameters.AcquisitionFolderCount(); ++folder)
+        fs::create_directories(dir / "Daten" / "Datenerfassung" / ToUtf8(tables->parameters.Record().Ordner[folder].view()));
+
+    ResetIoRows(tables->io);
+    SaveIoTable(tables->io, dir);
+    tables->signals.ResetSignals();
+    tables->signals.Module(3).Modulbezeichnung = "OPTO-REL";
+    tables->signals.Module(4).Modulbezeichnung = "RELAIS6";
+    tables->signals.Module(5).Modulbezeichnung = "TAST-LED";
+    tables->signals.Save(dir);
+
+    TLedParameterRecord& led = tables->ledParameters.Record();
+    led.AnzahlModule = 12;
+    for (int i = 0; i < 12; ++i) {
+        led.Position[i].X = 5 + i * 40;
+        led.Position[i].Y = 5;
+    }
+    tables->ledParameters.Save(dir);
+    tables->led.Append(DemoGreeting());
+    tables->led.Save(ResolveInDirectory(dir, kLedFileName));
+    return true;
+}
+
+}  // namespace ovis

@@ -1,0 +1,78 @@
+// ovisctl's project commands, run as a separate process.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using ovis::test::Ovisctl;
+
+std::string Quote(const std::filesystem::path& p) { return ovis::test::ShellQuoted(p); }
+
+TEST(OvisctlProject, NewProjectRefusesBadNamesWithTheirMessages) {
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    struct Case {
+        std::string name;
+        int exitCode;
+        std::string output;
+    };
+    const Case cases[] = {
+        {"'  Halle 3  '", 0, (base.path() / "Projekte" / "Halle 3").string()},
+        {"DEMO", 1, "Das Projekt DEMO existiert bereits!"},
+        {"'a/b'", 1, "enthält unerlaubte Zeichen"},
+        {"'   '", 1, "Der Projektname ist leer."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto run = Ovisctl("new-project " + c.name + " --base " + Quote(base.path()));
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.output;
+        EXPECT_NE(run.output.find(c.output), std::string::npos) << run.output;
+    }
+}
+
+TEST(OvisctlProject, NewProjectCarriesTheStartViewParameters) {
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    ASSERT_EQ(Ovisctl("new-project Neu --base " + Quote(base.path())).exitCode, 0);
+    auto params = Ovisctl("params " + Quote(base.path() / "Projekte" / "Neu"));
+    ASSERT_EQ(params.exitCode, 0);
+    EXPECT_NE(params.output.find("Nachbarobjekt = \"Demo\"\n"), std::string::npos) << params.output;
+    EXPECT_NE(params.output.find("Units[1] = 8\n"), std::string::npos) << "unit counts are carried";
+    EXPECT_NE(params.output.find("Ordner[1] = \"\"\n"), std::string::npos) << "acquisition folders are reset";
+    EXPECT_EQ(params.output.find("Modulanordnung"), std::string::npos) << "no modules";
+}
+
+TEST(OvisctlProject, ParamsListsEveryFieldOfTheDemo) {
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    auto run = Ovisctl("params " + Quote(base.path() / "Projekte" / "Demo"));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    for (const char* line : {"Nummer = 1\n", "Ordner[1] = \"Türen\"\n", "Modulanordnung[3] = 2 (OPTO-REL)\n",
+                             "RelayMode = 0\n", "ServerDirectory = \"\"\n", "Systemerweiterung = 0\n"})
+        EXPECT_NE(run.output.find(line), std::string::npos) << line;
+}
+
+TEST(OvisctlProject, ErrorsGoToStderrWithANonZeroExitCode) {
+    ovis::test::TempDir base;
+    auto missing = Ovisctl("params " + Quote(base.path() / "nichts"));
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.output.find("Parameter.ofp"), std::string::npos) << missing.output;
+    EXPECT_EQ(Ovisctl("params").exitCode, 2);
+    EXPECT_EQ(Ovisctl("gibtsnicht").exitCode, 2);
+}
+
+TEST(OvisctlProject, DemoIsCreatedOnceAndLeftAloneAfterwards) {
+    ovis::test::TempDir base;
+    auto first = Ovisctl("demo " + Quote(base.path()));
+    auto second = Ovisctl("demo " + Quote(base.path()));
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_NE(second.output.find("(vorhanden)"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(base / "Ovis.ini"));
+}
+
+}  // namespace
