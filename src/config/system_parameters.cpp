@@ -71,3 +71,12 @@ void SystemParameters::Save(const std::filesystem::path& projectDir) {
 }
 
 }  // namespace ovis
+
+namespace ovis {
+
+void SystemParameters::SaveImage(const std::filesystem::path& projectDir, const TParameterRecord& image) {
+    WriteRecords(ResolveInDirectory(projectDir, kParameterFileName), &image, 1);
+    saved_ = image;
+}
+
+}  // namespace ovis

@@ -38,6 +38,11 @@ public:
     // Writes "Parameter.ofp" anew; IoError when it cannot be written.
     void Save(const std::filesystem::path& projectDir);
 
+    // Writes `image` as "Parameter.ofp" and makes it the saved image; the record in memory keeps
+    // its pending changes. Used to write one change of the configuration dialog on its own.
+    void SaveImage(const std::filesystem::path& projectDir, const TParameterRecord& image);
+    void SetSavedImage(const TParameterRecord& image) { saved_ = image; }
+
     // Recomputes the derived counts and relay flags from the record.
     void Derive();
 

@@ -23,6 +23,11 @@ public:
     // Writes all 15 records.
     void Save(const std::filesystem::path& projectDir) const;
 
+    // A deleted acquisition folder (1..13): the records behind it move down by one and those from
+    // the former folder count to 13 show everything; with fewer than two folders before the
+    // deletion, folder 1 shows everything instead.
+    void RemoveFolder(int folder, int folderCountBefore);
+
     bool LoadFailed() const { return loadFailed_; }
     // True when any of the first `messageCount` entries of folder 0 is set.
     bool AnySelected(std::size_t messageCount) const;

@@ -20,7 +20,12 @@ bool IsForbiddenNameCharacter(char c) {
     }
 }
 
-NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists) {
+const char* const kForbiddenCharactersLine =
+    "Bitte geben Sie einen anderen Namen ein!\r\r"
+    "Folgende Zeichen dürfen im Projektnamen nicht enthalten sein: \\ / : * ? \" < > | ";
+
+NameCheck CheckName(std::string_view entered, const NameTexts& texts,
+                    const std::function<bool(const std::string&)>& exists) {
     NameCheck check{NameVerdict::Accepted, TrimBlanks(entered), {}};
     const std::string& name = check.name;
     if (name.empty()) {
@@ -30,24 +35,38 @@ NameCheck CheckProjectName(std::string_view entered, const std::function<bool(co
     for (char c : name) {
         if (IsForbiddenNameCharacter(c)) {
             check.verdict = NameVerdict::Forbidden;
-            check.message = "Der neue Projektname " + name +
-                            " enthält unerlaubte Zeichen. Bitte geben Sie einen anderen Namen ein!\r\r"
-                            "Folgende Zeichen dürfen im Projektnamen nicht enthalten sein: \\ / : * ? \" < > | ";
+            check.message = texts.forbiddenPrefix + name + " enthält unerlaubte Zeichen. " + kForbiddenCharactersLine;
             return check;
         }
     }
     if (!RepresentableIn(name)) {
         check.verdict = NameVerdict::NotStorable;
-        check.message = "Der neue Projektname " + name +
+        check.message = texts.forbiddenPrefix + name +
                         " enthält Zeichen, die in den Projektdateien nicht gespeichert werden können. "
                         "Bitte geben Sie einen anderen Namen ein!";
         return check;
     }
-    if (projectExists(name)) {
+    if (exists(name)) {
         check.verdict = NameVerdict::Exists;
-        check.message = "Das Projekt " + name + " existiert bereits!";
+        check.message = texts.existsPrefix + name + texts.existsSuffix;
     }
     return check;
+}
+
+NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists) {
+    static const NameTexts texts{"Der neue Projektname ", "Das Projekt ", " existiert bereits!"};
+    return CheckName(entered, texts, projectExists);
+}
+
+bool DirectoryEntryExists(const std::filesystem::path& dir, const std::string& name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(dir / name, ec)) return true;
+    const std::string folded = FoldCase(name);
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (FoldCase(it->path().filename().string()) == folded) return true;
+    }
+    return false;
 }
 
 std::string FoldCase(std::string_view utf8) {

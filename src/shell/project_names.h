@@ -1,5 +1,6 @@
 #pragma once
 // The rules for a project name typed by the user.
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,8 +27,26 @@ std::string TrimBlanks(std::string_view text);
 // True for \ / : * ? " < > | ; only characters 32 to 127 are tested.
 bool IsForbiddenNameCharacter(char c);
 
+// The texts of one kind of name check.
+struct NameTexts {
+    std::string forbiddenPrefix;  // followed by the name and the forbidden-character explanation
+    std::string existsPrefix;     // followed by the name and existsSuffix
+    std::string existsSuffix;
+};
+
+// The line of forbidden characters, as every name warning ends.
+extern const char* const kForbiddenCharactersLine;
+
+// The checks shared by every name the user gives to a file-system object: trimming, forbidden
+// characters, characters the record files cannot store, an existing object of that name.
+NameCheck CheckName(std::string_view entered, const NameTexts& texts,
+                    const std::function<bool(const std::string&)>& exists);
+
 // `projectExists` answers whether a project of that name exists in the project root.
 NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists);
+
+// True when `dir` holds an entry named `name`, compared without regard to case.
+bool DirectoryEntryExists(const std::filesystem::path& dir, const std::string& name);
 
 // Folds A-Z and the Latin-1 capitals of UTF-8 text to lower case, for name comparisons.
 std::string FoldCase(std::string_view utf8);

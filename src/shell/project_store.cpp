@@ -69,15 +69,7 @@ fs::path ProjectStore::ProjectRoot() const { return base_ / kProjectsFolder; }
 
 fs::path ProjectStore::ProjectDirectory() const { return ProjectRoot() / currentName_; }
 
-bool ProjectStore::ProjectExists(const std::string& name) const {
-    std::error_code ec;
-    if (fs::exists(ProjectRoot() / name, ec)) return true;
-    std::string folded = FoldCase(name);
-    for (fs::directory_iterator it(ProjectRoot(), ec), end; !ec && it != end; it.increment(ec)) {
-        if (FoldCase(it->path().filename().string()) == folded) return true;
-    }
-    return false;
-}
+bool ProjectStore::ProjectExists(const std::string& name) const { return DirectoryEntryExists(ProjectRoot(), name); }
 
 fs::path ProjectStore::SettingsFile() const { return base_ / kSettingsFileName; }
 
