@@ -93,11 +93,11 @@ bool CreateDemoBase(const std::filesystem::path& base) {
 
     ResetIoRows(tables->io);
     SaveIoTable(tables->io, dir);
-    tables->signals.ResetSignals();
-    tables->signals.Module(3).Modulbezeichnung = "OPTO-REL";
-    tables->signals.Module(4).Modulbezeichnung = "RELAIS6";
-    tables->signals.Module(5).Modulbezeichnung = "TAST-LED";
-    tables->signals.Save(dir);
+    tables->signalNames.ResetSignals();
+    tables->signalNames.Module(3).Modulbezeichnung = "OPTO-REL";
+    tables->signalNames.Module(4).Modulbezeichnung = "RELAIS6";
+    tables->signalNames.Module(5).Modulbezeichnung = "TAST-LED";
+    tables->signalNames.Save(dir);
 
     TLedParameterRecord& led = tables->ledParameters.Record();
     led.AnzahlModule = 12;

@@ -88,7 +88,7 @@ void ProjectStore::LoadAllTables() {
     fs::path output = ResolveInDirectory(ResolveInDirectory(dir, "Daten"), "Datenausgabe");
     tables_.outputRecordingCount =
         CountRecordings(ResolveInDirectory(output, ToUtf8(tables_.parameters.Record().Ordner[kOutputFolder].view())));
-    tables_.signals.Load(dir);
+    tables_.signalNames.Load(dir);
     tables_.groups.Load(ResolveInDirectory(dir, kGroupFileName));
     tables_.counters.Load(ResolveInDirectory(dir, kCounterFileName));
     tables_.timers.Load(ResolveInDirectory(dir, kTimerFileName));
@@ -138,8 +138,8 @@ void ProjectStore::CreateProjectFiles(const std::string& name) {
     WriteRecords(dir / kLedParameterFileName, &ledParameters, 1);
 
     WriteEmptyFile(dir / kIoFileName);
-    tables_.signals.ClearToUnassigned();
-    tables_.signals.Save(dir);
+    tables_.signalNames.ClearToUnassigned();
+    tables_.signalNames.Save(dir);
     WriteEmptyFile(dir / kCounterFileName);
     WriteEmptyFile(dir / kGroupFileName);
     WriteEmptyFile(dir / kLedFileName);

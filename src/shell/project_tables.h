@@ -15,7 +15,7 @@ namespace ovis {
 struct ProjectTables {
     IoTable io;
     std::size_t outputRecordingCount = 0;  // "*.ofa" files of the output folder
-    SignalTable signals;
+    SignalTable signalNames;  // "IOSignale.ofd" (not "signals": that is a Qt keyword)
     GroupTable groups;
     CounterTable counters;
     TimerTable timers;

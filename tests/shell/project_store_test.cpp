@@ -64,8 +64,8 @@ TEST(ProjectStore, NewProjectWritesTheWholeFileSet) {
     for (const char* d : {"Daten/Datenausgabe/Ausgangsdaten", "Daten/Datenerfassung/Alle Meldungen", "Programme"})
         EXPECT_TRUE(fs::is_directory(dir / d)) << d;
     for (int m = 1; m <= 20; ++m) {
-        EXPECT_EQ(f.tables->signals.Module(m).Modulbezeichnung.str(), "nicht belegt");
-        EXPECT_TRUE(f.tables->signals.Module(m).Signal[17].empty());
+        EXPECT_EQ(f.tables->signalNames.Module(m).Modulbezeichnung.str(), "nicht belegt");
+        EXPECT_TRUE(f.tables->signalNames.Module(m).Signal[17].empty());
     }
 }
 
