@@ -38,13 +38,26 @@ QLabel* UnitsPanel() {
     return panel;
 }
 
-QTableWidget* Grid(int rows, const QStringList& titles, const QList<int>& widths) {
+// A column is at least as wide as its title and the widest sample text need.
+int ColumnWidth(const QFontMetrics& metrics, int width, const QString& title, const QString& sample) {
+    return std::max({width, metrics.horizontalAdvance(title) + 12, metrics.horizontalAdvance(sample) + 8});
+}
+
+int GridWidth(const QTableWidget* grid) {
+    int width = 2 * grid->frameWidth();
+    for (int c = 0; c < grid->columnCount(); ++c) width += grid->columnWidth(c);
+    return width;
+}
+
+QTableWidget* Grid(int rows, const QStringList& titles, const QList<int>& widths, const QStringList& samples) {
     auto* grid = new QTableWidget(rows, int(titles.size()));
     grid->setHorizontalHeaderLabels(titles);
     grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, grid->fontMetrics().height() + 3));
     grid->horizontalHeader()->setMinimumSectionSize(10);
-    for (int c = 0; c < widths.size(); ++c) grid->setColumnWidth(c, widths[c]);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int c = 0; c < widths.size(); ++c)
+        grid->setColumnWidth(c, ColumnWidth(grid->fontMetrics(), widths[c], titles[c], samples[c]));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -137,10 +150,12 @@ QWidget* TFormKonfig::BuildMemoryPage() {
     outputLayout->addWidget(u2_);
 
     folderGrid_ = Grid(kMaxAcquisitionFolders, {QStringLiteral("Nr"), QStringLiteral("Ordner (Gruppen)"), QStringLiteral("Units")},
-                       {18, 128, 23});
+                       {18, 128, 23}, {QStringLiteral("00"), QString(), QStringLiteral(" 63")});
     folderGrid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     folderGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    folderGrid_->setFixedSize(18 + 128 + 23 + 4, kRowHeight * kMaxAcquisitionFolders + folderGrid_->horizontalHeader()->sizeHint().height() + 4);
+    folderGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    folderGrid_->setFixedSize(GridWidth(folderGrid_), folderGrid_->verticalHeader()->defaultSectionSize() * kMaxAcquisitionFolders +
+                                                          folderGrid_->horizontalHeader()->sizeHint().height() + 2 * folderGrid_->frameWidth());
     folderGrid_->viewport()->installEventFilter(this);
     folderGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(folderGrid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -192,10 +207,13 @@ QWidget* TFormKonfig::BuildSystemPage() {
 
     auto* ring = new QGroupBox(QStringLiteral(" Modulanordnung "));
     auto* ringLayout = new QVBoxLayout(ring);
-    moduleGrid_ = Grid(8, {QStringLiteral("Nr"), QStringLiteral("Modulbezeichnung")}, {18, 133});
+    moduleGrid_ = Grid(8, {QStringLiteral("Nr"), QStringLiteral("Modulbezeichnung")}, {18, 133},
+                       {QStringLiteral("00"), QStringLiteral("OPTO16-OUT")});
     moduleGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     moduleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
     moduleGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    moduleGrid_->setFixedHeight(moduleGrid_->verticalHeader()->defaultSectionSize() * 8 +
+                                moduleGrid_->horizontalHeader()->sizeHint().height() + 2 * moduleGrid_->frameWidth());
     moduleMenu_ = new QMenu(this);
     deleteModule_ = moduleMenu_->addAction(QStringLiteral("Modul löschen"), this, [this] { ModulLoeschenClick(); });
     QMenu* insert = moduleMenu_->addMenu(QStringLiteral("Modul einfügen"));
@@ -370,7 +388,7 @@ void TFormKonfig::Redisplay() {
     SetChecked(busExtension_, r.Systemerweiterung.get());
     const int modules = model_.ModuleCount();
     moduleGrid_->setRowCount(std::max(modules, 8));
-    moduleGrid_->setFixedWidth(18 + 133 + 4 + (modules > 8 ? 16 : 0));
+    moduleGrid_->setFixedWidth(GridWidth(moduleGrid_) + (modules > 8 ? 16 : 0));
     for (int row = 0; row < moduleGrid_->rowCount(); ++row) {
         const bool used = row < modules;
         moduleGrid_->setItem(row, 0, new QTableWidgetItem(used ? QString::fromStdString(SystemConfiguration::LineNumberText(row + 1)) : QString()));

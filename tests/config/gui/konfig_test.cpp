@@ -49,11 +49,18 @@ private slots:
         Setup s;
         s.form.show();
         const int narrow = s.form.ModuleGrid()->width();
-        s.form.ModuleGrid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 9, 1), true);
+        s.form.ModuleGrid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 7, 1), true);
         s.form.ModulEinfuegenClick(1);
-        QCOMPARE(s.form.Model().ModuleCount(), 10);
-        QCOMPARE(s.form.ModuleGrid()->rowCount(), 10);
-        QCOMPARE(s.form.ModuleGrid()->item(9, 0)->text(), QStringLiteral("10"));
+        QCOMPARE(s.form.Model().ModuleCount(), 8);
+        QCOMPARE(s.form.ModuleGrid()->width(), narrow);
+        s.form.ModuleGrid()->clearSelection();
+        s.form.ModuleGrid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 1), true);
+        s.form.ModulEinfuegenClick(3);
+        QCOMPARE(s.form.Model().ModuleCount(), 11);
+        QCOMPARE(s.form.ModuleGrid()->rowCount(), 11);
+        QCOMPARE(s.form.ModuleGrid()->item(1, 1)->text(), QStringLiteral("RELAIS6"));
+        QCOMPARE(s.form.ModuleGrid()->item(4, 1)->text(), QStringLiteral("OPTO16"));
+        QCOMPARE(s.form.ModuleGrid()->item(10, 0)->text(), QStringLiteral("11"));
         QCOMPARE(s.form.ModuleGrid()->width(), narrow + 16);
         s.dialogs.answers = {Answer::No};
         s.form.close();
@@ -83,7 +90,10 @@ private slots:
         s.form.OrdnerErstellenClick();
         QCOMPARE(s.form.FolderGrid()->item(0, 1)->text(), QStringLiteral("Antriebe"));
         QVERIFY(std::filesystem::is_directory(s.store.ProjectDirectory() / "Daten" / "Datenerfassung" / "Antriebe"));
-        s.form.grab().save("/tmp/ovis-konfig.png");
+        for (int page = 0; page < s.form.Pages()->count(); ++page) {
+            s.form.Pages()->setCurrentIndex(page);
+            s.form.grab().save(QStringLiteral("/tmp/ovis-konfig-%1.png").arg(page));
+        }
         s.form.close();
     }
 };
