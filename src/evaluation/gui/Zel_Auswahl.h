@@ -1,0 +1,43 @@
+#pragma once
+// TFormAuswahl: the message selection dialog ("Meldungen auswählen").
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+#include "evaluation/selection_dialog_model.h"
+
+class QListWidget;
+
+namespace ovis::gui {
+
+class TFormAuswahl : public QDialog {
+    Q_OBJECT
+public:
+    TFormAuswahl(SelectionDialogModel model, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Places the dialog relative to the window that opened it, as its caller wants.
+    void PlaceBeside(const QWidget* caller);
+
+    std::function<void(const std::vector<std::uint16_t>&)> onMembers;  // group mode
+    std::function<void(const SelectionDialogModel&)> onAccept;         // folder modes
+    std::function<void(int)> showHelp;
+
+    const SelectionDialogModel& Model() const { return model_; }
+    QListWidget* List() const { return list_; }
+
+    void AlleKeineClick();
+    void UebernehmenClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Fill();
+    void TakeTicks();
+
+    SelectionDialogModel model_;
+    Dialogs& dialogs_;
+    QListWidget* list_ = nullptr;
+};
+
+}  // namespace ovis::gui
