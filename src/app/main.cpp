@@ -1,9 +1,37 @@
+// The desktop application: one instance per user, the base directory, the user's file types,
+// then the main window until it closes.
 #include <QApplication>
-#include <QLabel>
+#include <memory>
+
+#include "shell/gui/Zel_Menuseite.h"
+#include "shell/gui/qt_dialogs.h"
+#include "shell/gui/single_instance.h"
+#include "shell/gui/startup.h"
+#include "shell/gui/toolbar_icons.h"
+#include "shell/project_store.h"
+#include "shell/shell_hooks.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label("Ovis");
-    label.show();
+    QCoreApplication::setOrganizationName(QStringLiteral("Ovis"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ovis"));
+
+    ovis::gui::SingleInstance instance(QString::fromUtf8(ovis::kApplicationTitle));
+    if (instance.AskRunningInstanceToRaise()) return 0;
+
+    const std::filesystem::path base = ovis::gui::StartupBaseDirectory();
+    ovis::gui::RegisterFileTypes();
+
+    QApplication::setApplicationDisplayName(QString::fromUtf8(ovis::kApplicationTitle));
+    QApplication::setWindowIcon(ovis::gui::ApplicationIcon());
+    auto tables = std::make_unique<ovis::ProjectTables>();
+    ovis::gui::QtDialogs dialogs;
+    ovis::ProjectStore store(*tables, dialogs, base);
+    ovis::ShellHooks hooks;
+    ovis::gui::TMainForm mainForm(store, dialogs, hooks);
+    dialogs.SetParent(&mainForm);
+    instance.Listen([&mainForm] { mainForm.BringToFront(); });
+    QObject::connect(&mainForm, &ovis::gui::TMainForm::Closed, &app, &QApplication::quit);
+    mainForm.show();
     return app.exec();
 }

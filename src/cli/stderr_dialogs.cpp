@@ -25,6 +25,7 @@ Answer StderrDialogs::Show(BoxKind, const std::string& text, Buttons buttons, co
         case Buttons::OkCancel: return Answer::Cancel;
         case Buttons::YesNo: return Answer::No;
         case Buttons::YesNoCancel: return Answer::Cancel;
+        case Buttons::YesCancel: return Answer::Cancel;
     }
     return Answer::Cancel;
 }

@@ -8,7 +8,7 @@
 namespace ovis {
 
 enum class BoxKind { Warning, Information, Error, Question };
-enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, YesCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 class Dialogs {

@@ -82,8 +82,9 @@ void ProjectStore::WriteStartView() const {
     WriteFileAtomically(SettingsFile(), Bytes(currentName_.begin(), currentName_.end()));
 }
 
-void ProjectStore::LoadAllTables() {
-    const fs::path dir = ProjectDirectory();
+void ProjectStore::LoadAllTables() { LoadAllTablesFrom(ProjectDirectory()); }
+
+void ProjectStore::LoadAllTablesFrom(const fs::path& dir) {
     LoadIoTable(tables_.io, dir);
     fs::path output = ResolveInDirectory(ResolveInDirectory(dir, "Daten"), "Datenausgabe");
     tables_.outputRecordingCount =

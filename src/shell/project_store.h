@@ -51,6 +51,8 @@ public:
     // Loads every table of the current project in the fixed order. An IoError stops it at the
     // failing table: tables before it stay loaded, those after it keep their content.
     void LoadAllTables();
+    // The same for the project in `projectDir`, wherever it lies (ovisctl).
+    void LoadAllTablesFrom(const std::filesystem::path& projectDir);
 
     // The name input loop; nothing when the user cancels.
     std::optional<std::string> AskProjectName(NameRequest request);

@@ -2,6 +2,7 @@
 // RecordTable: one message table in memory, up to 1000 rows, with the saved image taken at the
 // last load or save. Storage is allocated for the full capacity once.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <span>
@@ -52,6 +53,32 @@ public:
         return records.size() - n;
     }
 
+    // Inserts `records` before row `position` (at most the row count); later rows move down.
+    // False, and nothing changed, when the rows would exceed the capacity.
+    bool InsertRows(std::size_t position, std::span<const Record> records) {
+        if (records.size() > kMaxTableRows - count_) return false;
+        position = std::min(position, count_);
+        std::copy_backward(rows_.begin() + position, rows_.begin() + count_, rows_.begin() + count_ + records.size());
+        std::copy(records.begin(), records.end(), rows_.begin() + position);
+        count_ += records.size();
+        return true;
+    }
+
+    // Removes `n` rows from `first` on (clamped to the rows in use); later rows move up and the
+    // vacated slots at the end become `blank`. Returns the number removed.
+    std::size_t RemoveRows(std::size_t first, std::size_t n, const Record& blank) {
+        if (first >= count_) return 0;
+        n = std::min(n, count_ - first);
+        std::copy(rows_.begin() + first + n, rows_.begin() + count_, rows_.begin() + first);
+        std::fill(rows_.begin() + count_ - n, rows_.begin() + count_, blank);
+        count_ -= n;
+        return n;
+    }
+
+    // Counts the loads from a file, so that a holder of older copies can tell that the table
+    // was replaced since (e.g. by opening another project).
+    std::uint64_t LoadGeneration() const { return loadGeneration_; }
+
     void TakeSavedImage() {
         saved_ = rows_;
         savedCount_ = count_;
@@ -71,11 +98,13 @@ public:
         TableLoadResult result;
         auto bytes = ReadFileWithRetries(path, retry);
         if (!bytes) {
+            ++loadGeneration_;
             count_ = 0;
             TakeSavedImage();
             return result;
         }
         auto records = DecodeRecords<Record>(*bytes, path);
+        ++loadGeneration_;
         result.opened = true;
         result.recordsInFile = records.size();
         result.rowsDropped = Assign(records);
@@ -88,6 +117,7 @@ public:
         auto bytes = ReadFileWithRetries(path, retry);
         if (!bytes) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geöffnet werden"));
         auto records = DecodeRecords<Record>(*bytes, path);
+        ++loadGeneration_;
         TableLoadResult result{true, records.size(), 0};
         result.rowsDropped = Assign(records);
         TakeSavedImage();
@@ -104,6 +134,7 @@ private:
     std::vector<Record> saved_;
     std::size_t count_ = 0;
     std::size_t savedCount_ = 0;
+    std::uint64_t loadGeneration_ = 0;
 };
 
 }  // namespace ovis

@@ -38,6 +38,10 @@ Answer QtDialogs::Show(BoxKind kind, const std::string& text, Buttons buttons, c
             no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
             cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
             break;
+        case Buttons::YesCancel:
+            yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+            cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+            break;
     }
     if (cancel) box.setEscapeButton(cancel);
     box.exec();

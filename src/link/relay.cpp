@@ -1,0 +1,183 @@
+#include "link/relay.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+
+#include "config/system_parameters.h"
+#include "records/codepage.h"
+#include "records/io_error.h"
+#include "records/typed_file.h"
+
+namespace ovis {
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+namespace {
+
+constexpr RelayRetry kClientRetry{200, milliseconds(5)};
+constexpr RelayRetry kClientSyncRetry{50, milliseconds(5)};
+constexpr RelayRetry kServerRetry{100, milliseconds(10)};
+constexpr int kClientSlotReReads = 20;
+constexpr int kCreateAttempts = 100;
+
+// A relay file of `dir`; an empty path (nothing to open) when no directory is set.
+fs::path RelayPath(const fs::path& dir, const char* name) {
+    return dir.empty() ? fs::path() : ResolveInDirectory(dir, name);
+}
+
+bool CreateWithRetries(const fs::path& path, const Bytes& bytes, Delay& delay) {
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        if (attempt > 0) delay.WaitMs(10);
+        try {
+            WriteFileAtomically(path, bytes);
+            return true;
+        } catch (const IoError&) {
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+RelaySettings RelaySettingsFrom(const SystemParameters& parameters, const fs::path& baseDirectory) {
+    std::string directory = ToUtf8(parameters.ServerDirectoryText());
+    std::replace(directory.begin(), directory.end(), '\\', char(fs::path::preferred_separator));
+    return {parameters.Relay(), baseDirectory, fs::path(directory)};
+}
+
+bool CreateRelayFiles(const fs::path& base, Delay& delay) {
+    TRelayRecord free{};
+    bool ok = CreateWithRetries(base / kRelaySendFileName, EncodeRecords(&free, 1), delay);
+    ok = CreateWithRetries(base / kRelayReceiveFileName, Bytes(kRelayReceiveRecords * sizeof(TRelayRecord), 0),
+                           delay) && ok;
+    RelayFile check(delay);
+    if (check.Open(base / kRelayReceiveFileName, kClientSyncRetry)) check.Close();
+    ok = CreateWithRetries(base / kOverlayFileName, Bytes(kOverlayRecordSize, 0), delay) && ok;
+    std::error_code ec;
+    if (!fs::exists(ResolveInDirectory(base, kInfoFileName), ec))
+        ok = CreateWithRetries(base / kInfoFileName, {}, delay) && ok;
+    return ok;
+}
+
+void Relay::Reset() {
+    ClearRecordsPending();
+    lastSequence_ = 0;
+}
+
+void Relay::ClearRecordsPending() {
+    receiveFile_.Close();
+    recordsPending_ = false;
+}
+
+void Relay::ClientReceiveStep(LinkData& link, const RelaySettings& settings) {
+    if (!recordsPending_) {
+        delay_.WaitMs(5);
+        if (receiveFile_.Open(RelayPath(settings.serverDirectory, kRelayReceiveFileName), kClientRetry)) {
+            TRelayRecord header{};
+            if (!receiveFile_.Read(0, header)) {
+                receiveFile_.Close();
+            } else {
+                if (header.Marker == 0) lastSequence_ = 0;
+                if (header.Marker == lastSequence_) {
+                    receiveFile_.Close();
+                } else {
+                    targetSequence_ = header.Marker;
+                    recordsPending_ = true;
+                }
+            }
+        }
+    }
+    if (recordsPending_) {
+        lastSequence_ = NextRelaySequence(lastSequence_);
+        TRelayRecord record{};
+        if (!receiveFile_.Read(lastSequence_, record)) {
+            ClearRecordsPending();
+        } else {
+            link.receiveLength = std::min<int>(record.Length, kTelegramCapacity);
+            std::memcpy(link.receiveBuffer.data(), record.Bytes, std::size_t(link.receiveLength));
+            link.state = link_state::kTelegramReceived | link_state::kDone;
+            if (lastSequence_ == targetSequence_) ClearRecordsPending();
+        }
+    }
+    if (link.abortRequested && link.state == link_state::kDone) link.result = LinkResult::Aborted;
+}
+
+void Relay::ClientSynchroniseStep(LinkData& link, const RelaySettings& settings) {
+    RelayFile file(delay_);
+    if (file.Open(RelayPath(settings.serverDirectory, kRelayReceiveFileName), kClientSyncRetry)) {
+        TRelayRecord header{};
+        if (file.Read(0, header)) {
+            lastSequence_ = header.Marker;
+            link.state = link_state::kDone;
+        }
+    }
+    if (link.abortRequested) link.result = LinkResult::Aborted;
+}
+
+void Relay::ClientSendStep(LinkData& link, const RelaySettings& settings) {
+    const fs::path path = RelayPath(settings.serverDirectory, kRelaySendFileName);
+    RelayFile file(delay_);
+    if (!file.Open(path, kClientRetry)) return;  // stays a send request for the next exchange
+    link.result = LinkResult::TimedOut;
+    TRelayRecord slot{};
+    bool read = file.Read(0, slot);
+    for (int reRead = 0; read && slot.Marker == 1 && reRead < kClientSlotReReads && !link.abortRequested; ++reRead) {
+        pump_.ProcessPendingMessages();
+        file.Close();
+        delay_.WaitMs(5);
+        read = file.Open(path, kClientRetry) && file.Read(0, slot);
+    }
+    if (read && slot.Marker == 0) {
+        TRelayRecord request{};
+        request.Length = std::uint8_t(link.length);
+        std::memcpy(request.Bytes, &link.telegram, std::size_t(link.length));
+        // The telegram first, then the marker: the Server never takes a half-written request.
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&request);
+        const std::uint8_t taken = 1;
+        if (file.Write(0, 1, {bytes + 1, sizeof request - 1}, kClientRetry) &&
+            file.Write(0, 0, {&taken, 1}, kClientRetry))
+            link.result = LinkResult::Ok;
+    }
+    link.state = link_state::kDone;
+    file.Close();
+    if (link.abortRequested) link.result = LinkResult::Aborted;
+}
+
+void Relay::ServerPickUpStep(LinkData& link, const RelaySettings& settings) {
+    RelayFile file(delay_);
+    if (file.Open(RelayPath(settings.baseDirectory, kRelaySendFileName), kServerRetry)) {
+        TRelayRecord request{};
+        if (file.Read(0, request) && request.Marker == 1) {
+            const std::uint8_t free = 0;
+            bool taken = file.Write(0, 0, {&free, 1}, kServerRetry);
+            // A request without address and command cannot be sent; it is taken all the same.
+            if (taken && request.Length >= 2 && request.Length <= kTelegramCapacity) {
+                link.length = request.Length;
+                std::memcpy(&link.telegram, request.Bytes, request.Length);
+                link.state = link_state::kSendRequest;
+            }
+        }
+        file.Close();
+    }
+    delay_.WaitMs(10);
+}
+
+void Relay::ServerForwardStep(LinkData& link, const RelaySettings& settings) {
+    RelayFile file(delay_);
+    if (!file.Open(RelayPath(settings.baseDirectory, kRelayReceiveFileName), kServerRetry)) return;
+    const int sequence = NextRelaySequence(lastSequence_);
+    TRelayRecord record{};
+    record.Marker = std::uint8_t(sequence);
+    record.Length = std::uint8_t(link.receiveLength);
+    std::memcpy(record.Bytes, link.receiveBuffer.data(), std::size_t(link.receiveLength));
+    // The record first, then the header that announces it: a Client never reads a record
+    // whose number it has seen before it is complete.
+    TRelayRecord header{};
+    header.Marker = std::uint8_t(sequence);
+    if (file.WriteRecord(sequence, record, kServerRetry) && file.WriteRecord(0, header, kServerRetry))
+        lastSequence_ = sequence;
+    file.Close();
+}
+
+}  // namespace ovis

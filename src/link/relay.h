@@ -1,0 +1,61 @@
+#pragma once
+// The relay through the shared files COMTD.DAT and COMRD.DAT: a Client PC sends its telegrams
+// through the Server PC that owns the serial line, and reads the telegrams the Server received.
+#include <filesystem>
+
+#include "config/parameter_record.h"
+#include "link/delay.h"
+#include "link/link_data.h"
+#include "link/relay_file.h"
+#include "platform/pump.h"
+
+namespace ovis {
+
+class SystemParameters;
+
+struct RelaySettings {
+    RelayMode mode = RelayMode::None;
+    std::filesystem::path baseDirectory;    // this PC's base directory
+    std::filesystem::path serverDirectory;  // the Server's base directory as a Client reaches it
+};
+
+// The relay settings of the system parameters; the server directory text (code page 1252,
+// backslashes as separators) becomes a path of this platform.
+RelaySettings RelaySettingsFrom(const SystemParameters& parameters, const std::filesystem::path& baseDirectory);
+
+// The relay files a Server creates at start-up in its base directory: COMTD.DAT with one free
+// record, COMRD.DAT with 256 records of zeros, COMOVL.DAT with one 200-byte record of zeros and,
+// when missing, an empty COMINFO.DAT. False when a file could not be created.
+bool CreateRelayFiles(const std::filesystem::path& baseDirectory, Delay& delay);
+
+class Relay {
+public:
+    Relay(Delay& delay, Pump& pump) : delay_(delay), pump_(pump), receiveFile_(delay) {}
+
+    // Client: reads the next relayed telegram, if any, while the link is Done.
+    void ClientReceiveStep(LinkData& link, const RelaySettings& settings);
+    // Client: skips every telegram relayed so far; the link becomes Done.
+    void ClientSynchroniseStep(LinkData& link, const RelaySettings& settings);
+    // Client: places the telegram in the Server's COMTD.DAT once the slot is free.
+    void ClientSendStep(LinkData& link, const RelaySettings& settings);
+    // Server: takes a Client's waiting telegram, to be sent by the next exchange.
+    void ServerPickUpStep(LinkData& link, const RelaySettings& settings);
+    // Server: offers the telegram just received to the Client in the next ring record.
+    void ServerForwardStep(LinkData& link, const RelaySettings& settings);
+
+    // Forgets the ring position and the pending records (start-up).
+    void Reset();
+    bool RecordsPending() const { return recordsPending_; }
+    void ClearRecordsPending();
+    int LastSequence() const { return lastSequence_; }
+
+private:
+    Delay& delay_;
+    Pump& pump_;
+    RelayFile receiveFile_;  // COMRD.DAT, kept open while records are pending (Client)
+    int lastSequence_ = 0;    // Client: last record read; Server: last record written
+    int targetSequence_ = 0;  // Client
+    bool recordsPending_ = false;
+};
+
+}  // namespace ovis

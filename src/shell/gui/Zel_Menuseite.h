@@ -1,0 +1,136 @@
+#pragma once
+// TMainForm: the main window. Drop-down menu buttons, tool buttons, the display panel with the
+// LED display and its editing line, and the work area where the other windows appear. The
+// decisions are MainWindowModel's; the window shows them and forwards the user's commands.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "platform/dialogs.h"
+#include "shell/main_window_model.h"
+
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMdiArea;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+
+namespace ovis::gui {
+
+class LedDisplayImage;
+class TFormHilfe;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creating the window loads the start view (FormCreate); `dialogs` shows every box.
+    TMainForm(ProjectStore& store, Dialogs& dialogs, ShellHooks& hooks, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    MainWindowModel& Model() { return model_; }
+    ProjectStore& Store() { return store_; }
+
+    QAction* Action(MenuCommand command) const;
+    QToolButton* MenuButton(MenuId menu) const;
+    // The tool button of an item; nullptr for items without one.
+    QToolButton* ToolButton(MenuCommand command) const;
+    QToolBar* MenuButtonBar() const { return menuButtonBar_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    QFrame* DisplayPanel() const { return displayPanel_; }
+    LedDisplayImage* LedImage() const { return ledImage_; }
+    QMdiArea* WorkArea() const { return workArea_; }
+    TFormHilfe* HelpWindow() const { return help_; }
+
+    // The LED editing line, hidden until the LED table editor shows it.
+    QWidget* LedEditingLine() const { return ledLine_; }
+    QLineEdit* LedText() const { return ledText_; }
+    QPushButton* ShowTextButton() const { return showTextButton_; }
+    QScrollBar* LedScrollBar() const { return ledScrollBar_; }
+    QPushButton* SimulationButton() const { return simulationButton_; }
+
+    // --- Extension points for the windows of the other subsystems ---
+    // Runs `handler` for the item instead of its built-in action or the "later version" note.
+    void SetCommandHandler(MenuCommand command, std::function<void()> handler);
+    // An editor behind an item: opening applies the rule of `EditorOpenFlags` and then calls
+    // `show`, which creates the window on first use and shows it. An exception from `show` is
+    // reported as "Exception: " + text. The editor's close handler calls EditorClosed.
+    void RegisterEditor(MenuCommand command, EditorSlot slot, std::function<void()> show);
+    void EditorClosed(EditorSlot slot);
+    // The evaluation window behind "Auswertung (Units)", "Analyser", "Statistik" and "Video".
+    void SetEvaluationOpener(std::function<void(EvaluationMode)> opener);
+    // Called by the I/O editor and the LED table editor after saving their table.
+    void InterfaceTableSaved(std::size_t rowCount);
+
+    // Shows the help page of a context number.
+    void ShowHelp(int context);
+    // Applies the model's item states and caption to the window.
+    void RefreshStates();
+    // Draws the start-view picture of the loaded LED table in the first module's colours.
+    void ShowStartView();
+    // A second start asked for this window.
+    void BringToFront();
+
+    // --- The items' handlers ---
+    void NeuesProjektClick();
+    void ProjektOeffnenClick();
+    void ProjektSpeichernUnterClick();
+    void DruckereinrichtungClick();
+    void BeendenClick();
+    void RueckgaengigClick();
+    void InhaltClick();
+    void InfoClick();
+
+signals:
+    void Closed();
+    // A mouse press on the display panel (the LED table editor stops its simulation on it).
+    void DisplayPanelPressed(Qt::MouseButton button);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void BuildMenus();
+    QWidget* BuildCentralArea();
+    void Trigger(MenuCommand command);
+    void OpenEditor(EditorSlot slot, const std::function<void()>& show);
+    void OpenEvaluation(EvaluationMode mode);
+    void AfterProjectOpened();
+
+    struct Editor {
+        EditorSlot slot;
+        std::function<void()> show;
+    };
+
+    ProjectStore& store_;
+    Dialogs& dialogs_;
+    MainWindowModel model_;
+    std::map<MenuCommand, QAction*> actions_;
+    std::map<MenuId, QToolButton*> menuButtons_;
+    std::map<MenuCommand, std::function<void()>> handlers_;
+    std::map<MenuCommand, Editor> editors_;
+    std::function<void(EvaluationMode)> evaluationOpener_;
+
+    QToolBar* menuButtonBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QFrame* displayPanel_ = nullptr;
+    LedDisplayImage* ledImage_ = nullptr;
+    QWidget* ledLine_ = nullptr;
+    QLineEdit* ledText_ = nullptr;
+    QPushButton* showTextButton_ = nullptr;
+    QScrollBar* ledScrollBar_ = nullptr;
+    QPushButton* simulationButton_ = nullptr;
+    QMdiArea* workArea_ = nullptr;
+    TFormHilfe* help_ = nullptr;
+    bool shown_ = false;
+};
+
+}  // namespace ovis::gui

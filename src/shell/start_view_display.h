@@ -1,0 +1,30 @@
+#pragma once
+// What the main window's display panel shows after start-up: the picture of the start-view
+// project's LED display in the colours of its first module.
+#include <array>
+#include <cstdint>
+
+#include "led/led_table.h"
+
+namespace ovis {
+
+// Colours as 0xRRGGBB.
+struct LedColourPair {
+    std::uint32_t lit;
+    std::uint32_t dark;
+};
+
+// The lit and dark colour of a module colour code (1 "Rot" to 5 "Weiß"); other codes show red.
+LedColourPair ModuleColourPair(int colourCode);
+
+using DisplayColumns = std::array<std::uint8_t, kLedColumns>;
+
+// The first message that is set, laid on its display modules: module position p (1 to
+// `Modulzahl`) shows picture columns 5p-4 to 5p on display module `ModulListe`[p]. All dark
+// when no message is set.
+DisplayColumns StartViewColumns(const LedTable& table);
+
+// LED row 0 (top) to 6 (bottom) of a column byte: bit 6 is the top LED.
+inline bool LedLit(std::uint8_t column, int row) { return (column >> (6 - row)) & 1; }
+
+}  // namespace ovis

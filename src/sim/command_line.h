@@ -1,0 +1,39 @@
+#pragma once
+// The options of ovis-sim.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/interface_simulator.h"
+
+namespace ovis::sim {
+
+inline constexpr const char* kUsage =
+    "Aufruf: ovis-sim [--device GERÄT] [--address N] [--baud RATE] [--silent] [--garble P] [--seed S] [--link PFAD]\n"
+    "  Ohne --device öffnet ovis-sim ein Pseudo-Terminal und schreibt dessen Gerätepfad als erste Zeile.\n"
+    "  --device GERÄT  eine serielle Schnittstelle statt des Pseudo-Terminals\n"
+    "  --address N     Nummer des simulierten Interfaces (1 bis 99, Vorgabe 1)\n"
+    "  --baud RATE     Leitungsgeschwindigkeit: bei --device die Baudrate, sonst wird die Ausgabe\n"
+    "                  mit 10 Bit je Zeichen auf diese Rate gebremst (Vorgabe: ungebremst)\n"
+    "  --silent        hört alles, antwortet nie (für Zeitüberschreitungen)\n"
+    "  --garble P      verfälscht jedes Echo-Zeichen mit der Wahrscheinlichkeit P (0 bis 1)\n"
+    "  --seed S        Startwert der Verfälschung\n"
+    "  --link PFAD     legt PFAD als symbolische Verknüpfung auf das Pseudo-Terminal an\n"
+    "Jedes empfangene Telegramm wird als Zeile \"telegram ...\" ausgegeben. ovis-sim läuft, bis es\n"
+    "mit SIGINT oder SIGTERM beendet wird.\n";
+
+struct SimCommandLine {
+    SimulatorOptions options;
+    std::optional<std::string> device;
+    std::optional<std::string> link;
+    int baud = 0;  // 0: not given
+};
+
+// Parses the arguments after the program name; std::invalid_argument with a German text for a
+// bad or unknown option.
+SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args);
+
+// One line for a received telegram: "telegram address=1 command=4 executed=1 data=03 00 80 01 00".
+std::string TelegramLine(const ReceivedTelegram& received);
+
+}  // namespace ovis::sim

@@ -1,0 +1,80 @@
+// ovis-sim: an Interface simulator on a pseudo-terminal or a serial device.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "link/termios_serial_port.h"
+#include "sim/command_line.h"
+#include "sim/pseudo_terminal.h"
+#include "sim/simulator_runner.h"
+
+namespace {
+
+std::atomic<bool> stopRequested{false};
+
+extern "C" void OnSignal(int) { stopRequested = true; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace ovis::sim;
+    SimCommandLine line;
+    try {
+        line = ParseSimCommandLine({argv + 1, argv + argc});
+    } catch (const std::invalid_argument& e) {
+        std::cerr << "ovis-sim: " << e.what() << '\n' << kUsage;
+        return 2;
+    }
+
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::unique_ptr<PseudoTerminal> terminal;
+    int fd = -1;
+    int paceBaud = 0;
+    try {
+        if (line.device) {
+            fd = ::open(line.device->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 || !ovis::ConfigureLine(fd, line.baud ? line.baud : 9600)) {
+                std::cerr << "ovis-sim: " << *line.device << " kann nicht als serielle Schnittstelle geöffnet werden\n";
+                return 1;
+            }
+            std::cout << *line.device << std::endl;
+        } else {
+            terminal = std::make_unique<PseudoTerminal>();
+            fd = terminal->MasterFd();
+            paceBaud = line.baud;
+            if (line.link) {
+                std::error_code ec;
+                std::filesystem::remove(*line.link, ec);
+                std::filesystem::create_symlink(terminal->SlavePath(), *line.link);
+            }
+            std::cout << terminal->SlavePath() << std::endl;
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "ovis-sim: " << e.what() << '\n';
+        return 1;
+    }
+
+    InterfaceSimulator simulator(line.options);
+    InstallStandardHandlers(simulator);
+    SimulatorRunner runner(simulator, fd, paceBaud,
+                           [](const ReceivedTelegram& received) { std::cout << TelegramLine(received) << std::endl; });
+    runner.Run(stopRequested);
+
+    if (terminal && line.link) {
+        std::error_code ec;
+        std::filesystem::remove(*line.link, ec);
+    }
+    if (!terminal) ::close(fd);
+    return 0;
+}

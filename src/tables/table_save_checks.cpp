@@ -1,0 +1,32 @@
+#include "tables/table_save_checks.h"
+
+#include <array>
+
+#include "shell/project_tables.h"
+#include "tables/io_order_check.h"
+
+namespace ovis {
+namespace {
+
+constexpr std::array kChecks{
+    TableSaveCheck{"io", &CheckIoTableForSave},
+};
+
+}  // namespace
+
+std::optional<CheckFailure> CheckIoTableForSave(ProjectTables& tables) {
+    const MessageNames others = CollectMessageNames(tables);
+    auto rows = tables.io.Rows();
+    return CheckRecordNamesForSave(
+        MessageTableKind::Io, rows, [&] { return CheckIoOrder(rows); }, others);
+}
+
+std::span<const TableSaveCheck> TableSaveChecks() { return kChecks; }
+
+const TableSaveCheck* FindTableSaveCheck(std::string_view word) {
+    for (const auto& check : kChecks)
+        if (check.word == word) return &check;
+    return nullptr;
+}
+
+}  // namespace ovis

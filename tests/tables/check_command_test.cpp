@@ -1,0 +1,85 @@
+// ovisctl check: output and exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "io_fixture.h"
+
+namespace ovis {
+namespace {
+
+using test::IoRow;
+
+struct CliRun {
+    std::string out;
+    int exitCode = -1;
+};
+
+CliRun Ovisctl(const std::string& args) {
+    CliRun run;
+    std::string command = std::string(OVISCTL_PATH) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[512];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
+    int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+TEST(CheckCommand, IoTableOutputAndExitCodes) {
+    struct Case {
+        const char* what;
+        std::vector<TIoRecord> rows;
+        std::string out;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"empty table", {}, "ok\n", 0},
+        {"ordered rows", {IoRow("a", 1, kUpperRow, "DC"), IoRow("b", 1, kLowerRow, "DC")}, "ok\n", 0},
+        {"duplicate",
+         {IoRow("Pumpe"), IoRow("pumpe")},
+         "Die Meldung \"pumpe\" in Zeile Nr. 2 existiert bereits!\n\nGeben Sie bitte eine andere Bezeichnung für diese "
+         "Meldung an.\ncursor 2 1\n",
+         1},
+        {"kind order",
+         {IoRow("Lampe", 1, kUpperRow, "LED"), IoRow("Taster", 1, kUpperRow, "Taste")},
+         "Die Meldung \"Lampe\" in Zeile Nr. 1 ist möglicherweise falsch eingeordnet!\n\n            Bitte überprüfen "
+         "Sie die Angaben des Typs.\ncursor 1 5\n",
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::IoProject project;
+        WriteRecords(project.Dir() / "IO.ofd", c.rows.data(), c.rows.size());
+        CliRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+    }
+}
+
+TEST(CheckCommand, FindsNamesInTheOtherTablesOfTheProject) {
+    test::IoProject project;
+    TIoRecord io = IoRow("Licht");
+    WriteRecords(project.Dir() / "IO.ofd", &io, 1);
+    TTimerRecord timer{};
+    timer.Bezeichnung = "LICHT";
+    WriteRecords(project.Dir() / "Timer.ofd", &timer, 1);
+    CliRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("                       Zeile Nr. 1 von Timer!\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("cursor 1 1\n"), std::string::npos);
+}
+
+TEST(CheckCommand, AnUnreadableProjectOrUnknownTable) {
+    test::IoProject project;
+    std::filesystem::remove(project.Dir() / "IOSignale.ofd");
+    EXPECT_EQ(Ovisctl("check " + Quoted(project.Dir()) + " io").exitCode, 2);
+    EXPECT_EQ(Ovisctl("check " + Quoted(project.base.path() / "fehlt") + " io").exitCode, 2);
+    EXPECT_EQ(Ovisctl("check " + Quoted(project.Dir()) + " tische").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace ovis
