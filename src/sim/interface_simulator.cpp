@@ -17,6 +17,7 @@ const std::vector<SimRule> kRules = {
     {S::Listening,   I::Start,   A::StartFrame,        S::Receiving},
     {S::Listening,   I::Confirm, A::SendNextOrNothing, S::Listening},
     {S::Listening,   I::Close,   A::CloseBack,         S::Listening},
+    {S::Listening,   I::Quiet,   A::CallWhenWaiting,   S::Listening},
 
     {S::CallSeen,    I::Call,    A::Ignore,            S::CallSeen},
     {S::CallSeen,    I::Start,   A::StartFrame,        S::Receiving},
@@ -128,6 +129,9 @@ std::optional<Micros> InterfaceSimulator::NextDeadline() const {
         case S::CallSeen:
         case S::Answered: return lastActivity_ + options_.callGap;
         case S::Calling: return lastActivity_ + options_.recallInterval;
+        case S::Listening:
+            if (!outgoing_.empty()) return lastActivity_ + options_.callGap;
+            return std::nullopt;
         default: return std::nullopt;
     }
 }
@@ -244,6 +248,7 @@ void InterfaceSimulator::Apply(const SimRule& rule, std::uint8_t character, Micr
             CallIfWaiting(out);
             break;
         case A::CallAgain: Send(line_char::kCall, out); break;
+        case A::CallWhenWaiting: CallIfWaiting(out); break;
     }
 }
 

@@ -74,6 +74,7 @@ enum class SimAction : std::uint8_t {
     AcknowledgeSent,   // the PC took the telegram: drop it, then the next or "%"
     DropSentAndClose,  // the PC closed: drop the telegram, send ","
     CallAgain,         // send "#" again
+    CallWhenWaiting,   // call when an own telegram waits
     AbortToListening,
 };
 

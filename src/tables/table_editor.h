@@ -40,17 +40,16 @@ public:
     // ---- selection ----
     CellAction Press(MouseButton button, int row, int column) override {
         EndEditing();
-        if (button == MouseButton::Left || !selection_.Rect().Contains(row, std::max(column, kNameColumn)))
-            SelectCell(row, column);
-        if (column == kRowNumberColumn || !InsideTable(row)) return CellAction::None;
-        CellAction action = plugin_.ClickAction(button, column);
-        if (action == CellAction::Chooser && ChooserItems(column).empty()) return CellAction::None;
-        return action;
+        if (column == kRowNumberColumn) return CellAction::None;
+        if (button == MouseButton::Left || !selection_.Rect().Contains(row, column)) SelectCell(row, column);
+        return button == MouseButton::Right ? ActionAt(button, row, column) : CellAction::None;
     }
     void DragTo(int row, int column) override { selection_.ExtendTo(row, column, RowCount()); }
-    void Release(int row, int column) override {
-        (void)row;
+    CellAction Release(int row, int column) override {
         lastReleaseColumn_ = column;
+        if (column != selection_.CursorColumn()) return CellAction::None;
+        (void)row;
+        return ActionAt(MouseButton::Left, selection_.CursorRow(), column);
     }
     void MoveCursor(int row, int column, bool extend) override {
         EndEditing();
@@ -402,6 +401,13 @@ private:
     RecordTable<Record>& Table() { return plugin_.Rows(); }
     const RecordTable<Record>& Table() const { return plugin_.Rows(); }
     bool InsideTable(int row) const { return row >= 0 && std::size_t(row) < RowCount(); }
+
+    CellAction ActionAt(MouseButton button, int row, int column) const {
+        if (column == kRowNumberColumn || !InsideTable(row)) return CellAction::None;
+        const CellAction action = plugin_.ClickAction(button, column);
+        if (action == CellAction::Chooser && ChooserItems(column).empty()) return CellAction::None;
+        return action;
+    }
 
     bool BeginInlineEdit() {
         const int row = selection_.CursorRow();

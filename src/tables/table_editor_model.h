@@ -37,10 +37,12 @@ public:
     int GridRows() const { return GridRowsFor(RowCount()); }
     virtual std::string CellText(int row, int column) const = 0;
 
-    // Selection. Press, drag and release come from the mouse, MoveCursor from the keys.
+    // Selection. Press, drag and release come from the mouse, MoveCursor from the keys. A right
+    // press may open something at once; a left click opens it when the button is released, so
+    // that a range selected by dragging is what it applies to.
     virtual CellAction Press(MouseButton button, int row, int column) = 0;
     virtual void DragTo(int row, int column) = 0;
-    virtual void Release(int row, int column) = 0;
+    virtual CellAction Release(int row, int column) = 0;
     virtual void MoveCursor(int row, int column, bool extend) = 0;
     virtual CellAction DoubleClick(int row, int column) = 0;
     virtual CellAction Enter() = 0;

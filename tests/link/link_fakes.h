@@ -107,7 +107,10 @@ public:
     explicit SimulatorLine(sim::SimulatorOptions options = {}) : simulator(options) {
         sim::InstallStandardHandlers(simulator);
     }
-    bool Open(const std::string&) override { return open = true; }
+    bool Open(const std::string&) override {
+        ++opens;
+        return open = true;
+    }
     bool Configure(int) override { return true; }
     void Purge(bool, bool) override {}
     void Close() override { open = false; }
@@ -137,6 +140,7 @@ public:
     std::deque<std::uint8_t> input;
     std::chrono::microseconds now{0};
     bool open = false;
+    int opens = 0;
 };
 
 class RecordingProgress final : public ProgressWindows {

@@ -196,6 +196,10 @@ TEST(BrowserPaths, PathBoxTextAndParent) {
         {"/", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ParentFolder(c.folder), c.parent) << c.folder;
+
+    const std::pair<const char*, const char*> normal[] = {
+        {"/a/b/", "/a/b"}, {"/a/./b//", "/a/b"}, {"/a/b/../c", "/a/c"}, {"/", "/"}, {"//", "/"}};
+    for (auto [folder, expected] : normal) EXPECT_EQ(NormalFolderPath(folder), fs::path(expected)) << folder;
 }
 
 TEST(BrowserView, ReportViewAtFirstThenRemembered) {

@@ -357,11 +357,23 @@ TEST_F(IoEditorTest, ChooserItemsAndCells) {
 
     Select(1, 1, col::kLevel);
     EXPECT_TRUE(ed.ChooserItems(col::kLevel).empty()) << "no level chooser without a single terminal";
-    EXPECT_EQ(ed.Press(MouseButton::Left, 1, col::kLevel), CellAction::None);
-    EXPECT_EQ(ed.Press(MouseButton::Left, 1, col::kKind), CellAction::Chooser);
-    EXPECT_EQ(ed.Press(MouseButton::Left, 1, col::kOnDelay), CellAction::NumberEditor);
+    auto click = [&](int row, int column) {
+        ed.Press(MouseButton::Left, row, column);
+        return ed.Release(row, column);
+    };
+    EXPECT_EQ(click(1, col::kLevel), CellAction::None);
+    EXPECT_EQ(click(1, col::kKind), CellAction::Chooser);
+    EXPECT_EQ(click(1, col::kOnDelay), CellAction::NumberEditor);
+    EXPECT_EQ(click(5, col::kKind), CellAction::None) << "beyond the table";
     EXPECT_EQ(ed.Press(MouseButton::Right, 1, col::kName), CellAction::ContextMenu);
-    EXPECT_EQ(ed.Press(MouseButton::Left, 5, col::kKind), CellAction::None) << "beyond the table";
+    EXPECT_EQ(ed.Press(MouseButton::Right, 1, col::kModule), CellAction::Chooser);
+    EXPECT_EQ(ed.Press(MouseButton::Left, 1, col::kKind), CellAction::None) << "a left click opens on release";
+    ed.DragTo(1, col::kUnit);
+    EXPECT_EQ(ed.Release(1, col::kUnit), CellAction::None) << "released in another column";
+
+    Select(0, 1, col::kModule);
+    ed.Press(MouseButton::Right, 1, col::kModule);
+    EXPECT_EQ(ed.Selection(), (CellRect{col::kModule, 0, col::kModule, 1})) << "a right click inside keeps the range";
 }
 
 TEST_F(IoEditorTest, DelayEditorCases) {
@@ -391,7 +403,8 @@ TEST_F(IoEditorTest, DelayEditorCases) {
         row.EinVerzoegerung = c.stored;
         row.Einheit = c.unit;
         f.SetRows({row});
-        ASSERT_EQ(f.ed.Press(MouseButton::Left, 0, col::kOnDelay), CellAction::NumberEditor);
+        f.ed.Press(MouseButton::Left, 0, col::kOnDelay);
+        ASSERT_EQ(f.ed.Release(0, col::kOnDelay), CellAction::NumberEditor);
         auto start = f.ed.BeginNumberEdit();
         ASSERT_TRUE(start);
         EXPECT_EQ(start->text, std::to_string(c.stored));

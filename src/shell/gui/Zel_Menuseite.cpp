@@ -66,6 +66,7 @@ void TMainForm::BuildMenus() {
         button->setPopupMode(QToolButton::InstantPopup);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
         auto* menu = new QMenu(button);
         button->setMenu(menu);
@@ -233,9 +234,8 @@ void TMainForm::RefreshStates() {
 }
 
 void TMainForm::ShowStartView() {
-    const ProjectTables& tables = store_.Tables();
-    ledImage_->SetPicture(StartViewColumns(tables.led),
-                          ModuleColourPair(store_.Tables().ledParameters.WorkingCopy().ModuleFarbe[0]));
+    ProjectTables& tables = store_.Tables();
+    ledImage_->SetPicture(StartViewColumns(tables.led), ModuleColourPair(tables.ledParameters.WorkingCopy().ModuleFarbe[0]));
 }
 
 // ---------------------------------------------------------------------------------------------

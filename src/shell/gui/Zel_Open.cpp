@@ -134,6 +134,12 @@ TFormOpen::TFormOpen(const fs::path& baseDirectory, Dialogs& dialogs, QWidget* p
     pathBox_->lineEdit()->selectAll();
 }
 
+TFormOpen::~TFormOpen() {
+    // Hiding the dialog moves the focus out of the path box, which would report its text again.
+    pathBox_->disconnect(this);
+    pathBox_->lineEdit()->disconnect(this);
+}
+
 QAbstractItemView* TFormOpen::ItemView() const {
     return style_ == BrowserViewStyle::Report ? static_cast<QAbstractItemView*>(reportView_) : listView_;
 }
@@ -152,7 +158,8 @@ bool TFormOpen::EnterFolder(const fs::path& folder, bool reportErrors) {
     BuildItems();
     const QString path = FromPath(folder_);
     if (visited_.Add(path.toStdString())) pathBox_->insertItem(0, path);
-    pathBox_->setEditText(path);
+    // The box's current entry is the folder shown, so that leaving the box opens nothing.
+    pathBox_->setCurrentIndex(pathBox_->findText(path, Qt::MatchExactly | Qt::MatchCaseSensitive));
     resize(BrowserDialogWidth(kBaseWidth, items_.size()), height());
     if (!items_.empty()) SelectRow(0);
     return true;

@@ -26,6 +26,7 @@ class TFormOpen : public QDialog {
 public:
     // Starts in base directory + "Projekte".
     TFormOpen(const std::filesystem::path& baseDirectory, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TFormOpen() override;
 
     void SetHelpHandler(std::function<void(int)> handler) { showHelp_ = std::move(handler); }
 

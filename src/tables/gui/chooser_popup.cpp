@@ -1,5 +1,6 @@
 #include "tables/gui/chooser_popup.h"
 
+#include <QKeyEvent>
 #include <QStyle>
 #include <QToolTip>
 
@@ -34,6 +35,15 @@ void ChooserPopup::Open(const QStringList& items, QPoint globalTopLeft, int bott
     setCurrentRow(-1);
     show();
     setFocus();
+}
+
+void ChooserPopup::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        picked_ = nullptr;
+        hide();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void ChooserPopup::Pick(int index) {

@@ -18,6 +18,9 @@ public:
     // Picks the entry at `index` as a click on it does.
     void Pick(int index);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::function<void(int)> picked_;
 };

@@ -8,7 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#include "tables/gui/chooser_popup.h"
 
 namespace ovis::gui {
 

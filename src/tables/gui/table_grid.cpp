@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableView>
@@ -16,8 +18,34 @@
 
 #include "shell/gui/text_conversion.h"
 #include "tables/gui/chooser_popup.h"
+#include "tables/gui/grid_font.h"
 
 namespace ovis::gui {
+
+constexpr int kTitleHeight = 18;
+constexpr int kTextIndent = 2;
+
+// Draws a cell's text from two pixels in, without eliding, as the fixed column widths expect.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem panel = option;
+        initStyleOption(&panel, index);
+        panel.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, widget);
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+};
 
 // The cells of the grid, read from the editor model when they are drawn.
 class GridItemModel : public QAbstractTableModel {
@@ -60,25 +88,28 @@ private:
 
 TableGrid::TableGrid(TableEditorModel& model, std::vector<int> columnWidths, std::vector<GridTitle> titles,
                      QWidget* parent)
-    : QWidget(parent), model_(model), widths_(std::move(columnWidths)) {
-    QFont gridFont = font();
-    gridFont.setPixelSize(11);
+    : QWidget(parent), model_(model) {
+    const QFont gridFont = GridFont(font());
+    widths_ = ScaledWidths(columnWidths, gridFont);
+    const QFontMetrics metrics(gridFont);
 
     titleBar_ = new QWidget(this);
-    titleBar_->setFixedHeight(30);
+    titleBar_->setFixedHeight(kTitleHeight);
     for (const GridTitle& title : titles) {
         auto* label = new QLabel(title.text, titleBar_);
         label->setFont(gridFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        label->setWordWrap(true);
+        // A title wider than its columns stands centred over them.
         const int x = 1 + std::accumulate(widths_.begin(), widths_.begin() + title.firstColumn, 0);
-        const int width = std::accumulate(widths_.begin() + title.firstColumn, widths_.begin() + title.lastColumn + 1, 0);
-        label->setGeometry(x, 0, width, 30);
+        const int span = std::accumulate(widths_.begin() + title.firstColumn, widths_.begin() + title.lastColumn + 1, 0);
+        const int width = std::max(span, metrics.horizontalAdvance(title.text) + 4);
+        label->setGeometry(x + (span - width) / 2, 0, width, kTitleHeight);
     }
 
     view_ = new QTableView(this);
     items_ = new GridItemModel(model_, this);
     view_->setModel(items_);
+    view_->setItemDelegate(new GridCellDelegate(view_));
     view_->setFont(gridFont);
     view_->horizontalHeader()->hide();
     view_->verticalHeader()->hide();
@@ -155,7 +186,7 @@ void TableGrid::Refresh() {
     view_->setFixedWidth(GridWidth());
     titleBar_->setFixedWidth(GridWidth());
 
-    const CellRect rect = model_.Selection();
+    const ovis::CellRect rect = model_.Selection();
     QItemSelection selection(items_->index(rect.top, rect.left), items_->index(rect.bottom, rect.right));
     view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     const QModelIndex cursor = items_->index(model_.CursorRow(), model_.CursorColumn());
@@ -213,11 +244,7 @@ bool TableGrid::HandleMouse(QEvent* event) {
             dragging_ = button == MouseButton::Left;
             const CellAction action = model_.Press(button, index.row(), index.column());
             Changed();
-            if (action != CellAction::None) {
-                dragging_ = false;
-                model_.Release(index.row(), index.column());
-                Perform(action, mouse->globalPosition().toPoint());
-            }
+            Perform(action, mouse->globalPosition().toPoint());
             return true;
         }
         case QEvent::MouseMove:
@@ -226,11 +253,14 @@ bool TableGrid::HandleMouse(QEvent* event) {
                 Changed();
             }
             return true;
-        case QEvent::MouseButtonRelease:
-            if (dragging_ && index.isValid()) model_.Release(index.row(), index.column());
+        case QEvent::MouseButtonRelease: {
+            if (!dragging_ || mouse->button() != Qt::LeftButton) return true;
             dragging_ = false;
+            const CellAction action = index.isValid() ? model_.Release(index.row(), index.column()) : CellAction::None;
             Changed();
+            Perform(action, mouse->globalPosition().toPoint());
             return true;
+        }
         case QEvent::MouseButtonDblClick:
             if (mouse->button() == Qt::LeftButton && index.isValid()) {
                 const CellAction action = model_.DoubleClick(index.row(), index.column());

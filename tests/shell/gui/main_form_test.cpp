@@ -110,6 +110,8 @@ void DoubleClickRow(TFormOpen& browser, int row) {
     QVERIFY(QTest::qWaitForWindowActive(&browser));
     QTreeView* view = browser.ReportView();
     const QRect rect = view->visualRect(view->model()->index(row, 0));
+    // The first click of a double click, then the double click itself.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
@@ -389,10 +391,15 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
-    // With OVIS_SCREENSHOT set: the window over the demo base with the demo project open.
+    // With OVIS_SCREENSHOT set to a .png path: the window over the demo base with the demo
+    // project open, and beside it ("-browser", "-info") the project browser and the about box.
     void screenshotWithTheDemoProject() {
-        const QByteArray target = qgetenv("OVIS_SCREENSHOT");
+        const QString target = QString::fromLocal8Bit(qgetenv("OVIS_SCREENSHOT"));
         if (target.isEmpty()) QSKIP("OVIS_SCREENSHOT not set");
+        auto beside = [&](const char* suffix) {
+            QString path = target;
+            return path.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String(suffix));
+        };
         test::TempDir base;
         CreateDemoBase(base.path());
         fs::create_directories(base / "Hilfe");
@@ -404,11 +411,19 @@ private slots:
         TMainForm form(store, dialogs, hooks);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.Model().BeginOpenProject();
-        form.Model().ChooseProject(base.path(), kDemoProjectName);
-        QVERIFY(form.Model().ProjectBrowserClosed());
-        form.RefreshStates();
-        QVERIFY(form.grab().save(QString::fromLocal8Bit(target)));
+        WithModal<TFormOpen>([&] { form.Action(C::ProjektOeffnen)->trigger(); },
+                             [&](TFormOpen& browser) {
+                                 QVERIFY(QTest::qWaitForWindowExposed(&browser));
+                                 QVERIFY(browser.grab().save(beside("-browser")));
+                                 DoubleClickRow(browser, RowOf(browser, kDemoProjectName));
+                             });
+        QCOMPARE(store.CurrentProjectName(), std::string(kDemoProjectName));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTRY_VERIFY(form.Action(C::ProjektOeffnen)->isEnabled());
+        QVERIFY(form.grab().save(target));
+        WithModal<TFormInfo>([&] { form.Action(C::Info)->trigger(); },
+                             [&](TFormInfo& info) { QVERIFY(info.grab().save(beside("-info"))); });
     }
 };
 

@@ -54,6 +54,8 @@ void DoubleClick(TFormOpen& browser, const std::string& name) {
     QVERIFY2(row >= 0, name.c_str());
     QAbstractItemView* view = browser.ItemView();
     const QRect rect = view->visualRect(view->model()->index(row, 0));
+    // The first click of a double click, then the double click itself.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
@@ -101,7 +103,7 @@ private slots:
         QCOMPARE(report->model()->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
                  int(Qt::AlignRight));
         QCOMPARE(RowOf(*browser, "Anlage"), 0);
-        QCOMPARE(CurrentRow(*browser), 0) << "the first item is selected";
+        QCOMPARE(CurrentRow(*browser), 0);  // the first item is selected
         QVERIFY(!browser->Result().chosen);
     }
 
@@ -189,14 +191,15 @@ private slots:
     void thePathBoxOpensTypedFoldersAndKeepsVisitedOnes() {
         auto browser = Open();
         QLineEdit* edit = browser->PathBox()->lineEdit();
+        QCOMPARE(QApplication::focusWidget(), browser->PathBox());  // keys reach the box first
         edit->setText(QString::fromStdString(tree.elsewhere.string()));
-        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(browser->PathBox(), Qt::Key_Return);
         QCOMPARE(browser->CurrentFolder(), tree.elsewhere);
         QCOMPARE(browser->PathBox()->count(), 2);
         QCOMPARE(browser->PathBox()->itemText(0), QString::fromStdString(tree.elsewhere.string()));
 
         edit->setText(QString::fromStdString((tree.root / "fehlt").string()));
-        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(browser->PathBox(), Qt::Key_Return);
         QCOMPARE(browser->CurrentFolder(), tree.elsewhere);
         QCOMPARE(dialogs.boxes.size(), std::size_t(1));
         QCOMPARE(dialogs.boxes[0].text, "Der Ordner " + (tree.root / "fehlt").string() + " wurde nicht gefunden.");
@@ -204,6 +207,14 @@ private slots:
         emit browser->PathBox()->activated(1);  // the project root again
         QCOMPARE(browser->CurrentFolder(), tree.base / "Projekte");
         QCOMPARE(browser->PathBox()->count(), 2);
+    }
+
+    void closingWithAnotherVisitedFolderTypedInThePathBox() {
+        auto browser = Open();
+        QVERIFY(browser->OpenFolder(tree.elsewhere));
+        browser->PathBox()->setFocus();
+        browser->PathBox()->lineEdit()->setText(QString::fromStdString((tree.base / "Projekte").string()));
+        browser.reset();  // hiding moves the focus out of the box while the dialog is destroyed
     }
 
     void hiddenItemsAreStruckThroughAndFoldersComeFirst() {

@@ -1,0 +1,24 @@
+#include "link/gui/Zel_RS232.h"
+
+#include <QSettings>
+
+#include "link/port_names.h"
+
+namespace ovis::gui {
+namespace {
+
+std::optional<std::string> ProgramSetting(const std::string& name) {
+    const QVariant value = QSettings().value(QString::fromStdString(name));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
+}  // namespace
+
+TFormRS232::TFormRS232(const SystemParameters& parameters, QObject* parent)
+    : QObject(parent),
+      port_(device_, parameters, [](int n) { return DevicePathFromEnvironment(n, ProgramSetting); }, delay_) {
+    setObjectName("FormRS232");
+}
+
+}  // namespace ovis::gui
