@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "shell/gui/Zel_Menuseite.h"
+#include "shell/gui/application_windows.h"
 #include "shell/gui/qt_dialogs.h"
 #include "shell/gui/single_instance.h"
 #include "shell/gui/startup.h"
 #include "shell/gui/toolbar_icons.h"
 #include "shell/project_store.h"
-#include "shell/shell_hooks.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
     auto tables = std::make_unique<ovis::ProjectTables>();
     ovis::gui::QtDialogs dialogs;
     ovis::ProjectStore store(*tables, dialogs, base);
-    ovis::ShellHooks hooks;
-    ovis::gui::TMainForm mainForm(store, dialogs, hooks);
+    ovis::gui::ApplicationWindows windows(store, dialogs);
+    ovis::gui::TMainForm& mainForm = windows.MainForm();
     dialogs.SetParent(&mainForm);
     instance.Listen([&mainForm] { mainForm.BringToFront(); });
     QObject::connect(&mainForm, &ovis::gui::TMainForm::Closed, &app, &QApplication::quit);

@@ -136,10 +136,14 @@ void Link::SerialPass() {
     int steps = 0;
     do {
         ++steps;
-        if (port_.PortIsOpen())
-            port_.WaitForInput(tuning_.stepWait);
-        else
-            delay_.Pause(tuning_.stepWait);
+        // A step waits for input unless frame characters are still to go out: the frame leaves
+        // at the speed of the line, and a silent line still ends the pass on time.
+        if (sendPointer_ == 0) {
+            if (port_.PortIsOpen())
+                port_.WaitForInput(tuning_.stepWait);
+            else
+                delay_.Pause(tuning_.stepWait);
+        }
         if (port_.ReadByte(lastChar_)) Apply(lastChar_);
         if (sendPointer_ != 0) {
             Send(FrameAt(sendPointer_));

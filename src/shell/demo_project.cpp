@@ -102,7 +102,7 @@ bool CreateDemoBase(const std::filesystem::path& base) {
     TLedParameterRecord& led = tables->ledParameters.Record();
     led.AnzahlModule = 12;
     for (int i = 0; i < 12; ++i) {
-        led.Position[i].X = 5 + i * 40;
+        led.Position[i].X = 5 + i * 55;
         led.Position[i].Y = 5;
     }
     tables->ledParameters.Save(dir);

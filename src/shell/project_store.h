@@ -57,7 +57,7 @@ public:
     // The name input loop; nothing when the user cancels.
     std::optional<std::string> AskProjectName(NameRequest request);
 
-    // Writes the file set of a new project from the tables in memory and makes it current.
+    // Writes the file set of a new project from the tables in memory (the name is not made current).
     // IoError when a file or directory cannot be created.
     void CreateProjectFiles(const std::string& name);
 

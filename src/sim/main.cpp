@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -24,9 +25,14 @@ extern "C" void OnSignal(int) { stopRequested = true; }
 
 int main(int argc, char** argv) {
     using namespace ovis::sim;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        std::cout << kUsage;
+        return 0;
+    }
     SimCommandLine line;
     try {
-        line = ParseSimCommandLine({argv + 1, argv + argc});
+        line = ParseSimCommandLine(args);
     } catch (const std::invalid_argument& e) {
         std::cerr << "ovis-sim: " << e.what() << '\n' << kUsage;
         return 2;

@@ -181,10 +181,11 @@ void IoTablePlugin::Redrawing() {
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i].Nr = int(i) + 1;
 }
 
-void IoTablePlugin::CursorMovedTo(std::size_t index) {
+void IoTablePlugin::CursorMovedTo(std::size_t index, bool byUser) {
     TIoRecord& row = Rows().Row(index);
     panel_.ShowModuleOf(row);
-    if (ModuleTypeOf(row) == ModuleType::Relais6) row.Klemmreihe = kUpperRow;
+    // The relays of a RELAIS6 module are all in the upper row.
+    if (byUser && ModuleTypeOf(row) == ModuleType::Relais6) row.Klemmreihe = kUpperRow;
 }
 
 bool IoTablePlugin::Changed() const {

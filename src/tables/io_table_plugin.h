@@ -39,7 +39,7 @@ public:
     void StoreNumber(TIoRecord& row, int column, std::int32_t value) const override;
     TIoRecord NewRow(const TIoRecord* firstSelected, std::size_t position) const override;
     void Redrawing() override;
-    void CursorMovedTo(std::size_t row) override;
+    void CursorMovedTo(std::size_t row, bool byUser) override;
     bool Changed() const override;
     SignalSnapshot CaptureExtra() const override;
     void RestoreExtra(const SignalSnapshot& snapshot) override;

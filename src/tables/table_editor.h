@@ -376,9 +376,10 @@ public:
         return {std::size_t(rect.top), std::min(std::size_t(rect.bottom), count - 1), false};
     }
     void AfterChange() { plugin_.Redrawing(); }
+    // The user selects a cell (click or key).
     void SelectCell(int row, int column) {
         selection_.Select(std::clamp(row, 0, std::max(GridRows() - 1, 0)), column);
-        CursorMoved();
+        CursorMoved(true);
     }
     void EndEditing() {
         FinishInlineEdit();
@@ -428,8 +429,8 @@ private:
         historyGeneration_ = Table().LoadGeneration();
     }
 
-    void CursorMoved() {
-        if (InsideTable(selection_.CursorRow())) plugin_.CursorMovedTo(std::size_t(selection_.CursorRow()));
+    void CursorMoved(bool byUser = false) {
+        if (InsideTable(selection_.CursorRow())) plugin_.CursorMovedTo(std::size_t(selection_.CursorRow()), byUser);
     }
 
     Plugin& plugin_;

@@ -72,8 +72,9 @@ public:
 
     // Called after every change, before the grid is rebuilt.
     virtual void Redrawing() {}
-    // Called when the cursor moved to a row inside the table.
-    virtual void CursorMovedTo(std::size_t row) { (void)row; }
+    // Called when the cursor moved to a row inside the table; `byUser` for a click or a key,
+    // false when a command or the opening of the window put it there.
+    virtual void CursorMovedTo(std::size_t row, bool byUser) { (void)row, (void)byUser; }
 
     // Whether the table (and its extra state) differs from what was last loaded or saved.
     virtual bool Changed() const = 0;

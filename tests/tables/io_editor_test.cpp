@@ -489,6 +489,21 @@ TEST_F(IoEditorTest, TerminalLevelsAndTheDesignationColumn) {
     EXPECT_EQ(ed.CellText(2, col::kTerminal), "O       2");
 }
 
+TEST_F(IoEditorTest, OnlyAClickMovesARelais6RowToTheUpperRow) {
+    SetRows({IoRow("r", 3, L, "Relais", {{2, "High"}}), IoRow("s", 1)});
+    ed.Opened();
+    EXPECT_EQ(io.Panel().ShownModule(), 3);
+    EXPECT_EQ(Row(0).Klemmreihe.str(), "Unten") << "opening the window changes nothing";
+    EXPECT_FALSE(ed.HasUnsavedChanges());
+    Select(1, 1);
+    ed.DeleteMessages();
+    ed.Undo();
+    EXPECT_EQ(Row(0).Klemmreihe.str(), "Unten");
+    Select(0, 0);
+    EXPECT_EQ(Row(0).Klemmreihe.str(), "Oben");
+    EXPECT_EQ(ed.CellText(0, col::kTerminal), "O       2");
+}
+
 TEST_F(IoEditorTest, LevelsOfAllSelectedRowsAndOnlyOnTheirLevelLines) {
     SetRows({IoRow("a", 1), IoRow("b", 1), IoRow("c", 1)});
     Select(0, 1);

@@ -42,9 +42,11 @@ struct IoProject : ProjectFixture {
 
     std::filesystem::path Dir() const { return ProjectDir(kName); }
 
-    // Replaces the I/O rows in memory (as if loaded: the saved image is taken).
+    // Replaces the I/O rows in memory, numbered as the editor saves them, as if loaded (the
+    // saved image is taken).
     void SetRows(std::initializer_list<TIoRecord> rows, bool asSaved = true) {
         tables->io.Assign(std::span<const TIoRecord>(rows.begin(), rows.size()));
+        for (std::size_t i = 0; i < rows.size(); ++i) tables->io.Row(i).Nr = int(i) + 1;
         if (asSaved) tables->io.TakeSavedImage();
     }
 };

@@ -1,0 +1,41 @@
+#pragma once
+// The windows of the running program and how they reach each other: the main window, the
+// system configuration and the editors, with the hooks the core calls.
+#include <memory>
+
+#include "config/system_configuration.h"
+#include "shell/shell_hooks.h"
+
+namespace ovis {
+class ProjectStore;
+}
+
+namespace ovis::gui {
+
+class TMainForm;
+class TFormKonfig;
+
+class ApplicationWindows final : public ShellHooks, public ConfigurationHooks {
+public:
+    ApplicationWindows(ProjectStore& store, Dialogs& dialogs);
+    ~ApplicationWindows() override;
+
+    TMainForm& MainForm() { return *mainForm_; }
+    // The system configuration dialog, created on first use.
+    TFormKonfig& Konfig();
+
+    // ShellHooks and ConfigurationHooks
+    void ReopenSerialPort() override;
+    void RedrawEditors() override;
+    void GroupsChanged() override;
+
+private:
+    void OpenSystemConfiguration();
+
+    ProjectStore& store_;
+    Dialogs& dialogs_;
+    std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TFormKonfig> konfig_;
+};
+
+}  // namespace ovis::gui
