@@ -14,6 +14,8 @@ namespace ovis::gui {
 
 class TMainForm;
 class TFormKonfig;
+class TFormKlPlan;
+class QtDialogs;
 
 class ApplicationWindows final : public ShellHooks, public ConfigurationHooks {
 public:
@@ -23,6 +25,8 @@ public:
     TMainForm& MainForm() { return *mainForm_; }
     // The system configuration dialog, created on first use.
     TFormKonfig& Konfig();
+    // The I/O editor, created on first use.
+    TFormKlPlan& KlPlan();
 
     // ShellHooks and ConfigurationHooks
     void ReopenSerialPort() override;
@@ -36,6 +40,8 @@ private:
     Dialogs& dialogs_;
     std::unique_ptr<TMainForm> mainForm_;
     std::unique_ptr<TFormKonfig> konfig_;
+    std::unique_ptr<QtDialogs> klPlanDialogs_;
+    std::unique_ptr<TFormKlPlan> klPlan_;
 };
 
 }  // namespace ovis::gui
