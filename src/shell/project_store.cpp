@@ -7,6 +7,7 @@
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "shell/project_names.h"
+#include "tables/table_capacity.h"
 
 namespace ovis {
 namespace fs = std::filesystem;
@@ -85,16 +86,20 @@ void ProjectStore::WriteStartView() const {
 void ProjectStore::LoadAllTables() { LoadAllTablesFrom(ProjectDirectory()); }
 
 void ProjectStore::LoadAllTablesFrom(const fs::path& dir) {
-    LoadIoTable(tables_.io, dir);
+    // A file with more records than a table holds loads its first rows; the user is told so.
+    auto note = [this](const std::string& fileName, const TableLoadResult& result) {
+        if (auto message = LoadOverflowMessage(fileName, result)) dialogs_.Information(*message);
+    };
+    note(kIoFileName, LoadIoTable(tables_.io, dir));
     fs::path output = ResolveInDirectory(ResolveInDirectory(dir, "Daten"), "Datenausgabe");
     tables_.outputRecordingCount =
         CountRecordings(ResolveInDirectory(output, ToUtf8(tables_.parameters.Record().Ordner[kOutputFolder].view())));
     tables_.signalNames.Load(dir);
-    tables_.groups.Load(ResolveInDirectory(dir, kGroupFileName));
-    tables_.counters.Load(ResolveInDirectory(dir, kCounterFileName));
-    tables_.timers.Load(ResolveInDirectory(dir, kTimerFileName));
-    tables_.led.Load(ResolveInDirectory(dir, kLedFileName));
-    tables_.program.Load(dir, kMainProgram);
+    note(kGroupFileName, tables_.groups.Load(ResolveInDirectory(dir, kGroupFileName)));
+    note(kCounterFileName, tables_.counters.Load(ResolveInDirectory(dir, kCounterFileName)));
+    note(kTimerFileName, tables_.timers.Load(ResolveInDirectory(dir, kTimerFileName)));
+    note(kLedFileName, tables_.led.Load(ResolveInDirectory(dir, kLedFileName)));
+    note(std::string(kMainProgram) + kProgramExtension, tables_.program.Load(dir, kMainProgram));
     tables_.parameters.Load(dir);
     tables_.ledParameters.Load(dir);
     tables_.selection.Load(dir);

@@ -258,3 +258,20 @@ TEST(ProjectStore, BaseDirectoryResolution) {
 
 }  // namespace
 }  // namespace ovis
+
+namespace ovis {
+namespace {
+
+TEST(ProjectStore, ATableFileWithMoreThanAThousandRecordsLoadsItsFirstThousandAndSaysSo) {
+    test::ProjectFixture f;
+    f.CreateProject("Gross");
+    test::WriteBytes(f.ProjectDir("Gross") / "Timer.ofd", test::PatternBytes(1796 * 1002));
+    f.store.SetCurrentProjectName("Gross");
+    ASSERT_TRUE(f.store.OpenCurrentProject());
+    EXPECT_EQ(f.tables->timers.Count(), 1000u);
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_NE(f.dialogs.boxes[0].text.find("Timer.ofd"), std::string::npos) << f.dialogs.boxes[0].text;
+}
+
+}  // namespace
+}  // namespace ovis
