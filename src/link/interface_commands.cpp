@@ -5,8 +5,13 @@
 namespace ovis {
 
 std::vector<std::uint8_t> MemoryWritePayload(MemoryArea area, std::uint16_t address, std::span<const std::uint8_t> data) {
-    std::vector<std::uint8_t> payload = {std::uint8_t(area), 0, std::uint8_t(address >> 8), std::uint8_t(address & 0xFF)};
-    payload.insert(payload.end(), data.begin(), data.begin() + std::ptrdiff_t(std::min(data.size(), kMaxMemoryWriteData)));
+    const std::size_t count = std::min(data.size(), kMaxMemoryWriteData);
+    std::vector<std::uint8_t> payload(4 + count);
+    payload[0] = std::uint8_t(area);
+    payload[1] = 0;
+    payload[2] = std::uint8_t(address >> 8);
+    payload[3] = std::uint8_t(address & 0xFF);
+    std::copy_n(data.begin(), count, payload.begin() + 4);
     return payload;
 }
 

@@ -26,8 +26,9 @@ struct SimulatorOptions {
     double garbleProbability = 0.0;  // chance of garbling each echoed character
     unsigned seed = 1;               // of the garbling
     // How long a lone "#" must stay alone before it counts as a call (the PC sends "#&" when it
-    // has a telegram), and how long a call of the simulator waits before it is repeated.
-    Micros callGap{2000};
+    // has a telegram; a busy PC may be held up between the two), and how long a call of the
+    // simulator waits before it is repeated.
+    Micros callGap{20000};
     Micros recallInterval{100000};
 };
 

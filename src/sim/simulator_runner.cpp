@@ -33,10 +33,11 @@ Micros SimulatorRunner::Now() const {
     return std::chrono::duration_cast<Micros>(std::chrono::steady_clock::now() - start_);
 }
 
-void SimulatorRunner::Write(const std::string& out, const std::atomic<bool>& stop) {
+void SimulatorRunner::Write(const std::string& out, std::chrono::steady_clock::time_point arrival,
+                            const std::atomic<bool>& stop) {
     for (char c : out) {
         if (charTime_.count() > 0) {
-            busyUntil_ = std::max(busyUntil_, std::chrono::steady_clock::now()) + charTime_;
+            busyUntil_ = std::max(busyUntil_, arrival) + charTime_;
             SleepUntil(busyUntil_);
         }
         while (!stop) {
@@ -72,6 +73,7 @@ void SimulatorRunner::Run(const std::atomic<bool>& stop) {
         if (ready > 0 && (pfd.revents & POLLIN)) {
             std::uint8_t buffer[256];
             ssize_t n = ::read(fd_, buffer, sizeof buffer);
+            const auto arrival = std::chrono::steady_clock::now();
             for (ssize_t i = 0; i < n; ++i) {
                 out.clear();
                 {
@@ -79,7 +81,7 @@ void SimulatorRunner::Run(const std::atomic<bool>& stop) {
                     simulator_.Receive(buffer[i], Now(), out);
                     ReportNewTelegrams();
                 }
-                Write(out, stop);
+                Write(out, arrival, stop);
             }
         } else if (ready > 0) {
             ::poll(nullptr, 0, kMaxPollMs);  // hung up: wait instead of spinning
@@ -89,7 +91,7 @@ void SimulatorRunner::Run(const std::atomic<bool>& stop) {
             std::lock_guard lock(mutex_);
             simulator_.Tick(Now(), out);
         }
-        Write(out, stop);
+        Write(out, std::chrono::steady_clock::now(), stop);
     }
 }
 

@@ -31,7 +31,9 @@ public:
 
 private:
     Micros Now() const;
-    void Write(const std::string& out, const std::atomic<bool>& stop);
+    // Writes the answer to characters that arrived at `arrival`: paced like a UART, each
+    // character leaves one character time after the previous one, or after its arrival.
+    void Write(const std::string& out, std::chrono::steady_clock::time_point arrival, const std::atomic<bool>& stop);
     void ReportNewTelegrams();
 
     InterfaceSimulator& simulator_;

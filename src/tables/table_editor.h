@@ -264,9 +264,9 @@ public:
         if (!inlineEdit_) return {};
         return plugin_.InlineText(Table().Row(inlineEdit_->row), inlineEdit_->column);
     }
-    void InlineTextEdited(const std::string& text) override {
-        if (!inlineEdit_) return;
-        plugin_.StoreInlineText(Table().Row(inlineEdit_->row), inlineEdit_->column, text);
+    std::string InlineTextEdited(const std::string& text) override {
+        if (!inlineEdit_) return text;
+        return plugin_.StoreInlineText(Table().Row(inlineEdit_->row), inlineEdit_->column, text);
     }
     void FinishInlineEdit() override {
         if (!inlineEdit_) return;
@@ -276,6 +276,7 @@ public:
         if (plugin_.InlineText(now, edit.column) == plugin_.InlineText(edit.entry, edit.column)) return;
         TakeSnapshot();
         history_.PatchNewestRow(edit.row, edit.entry);
+        plugin_.InlineEditFinished(Table().Row(edit.row), edit.column);
         AfterChange();
     }
 

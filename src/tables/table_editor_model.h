@@ -14,8 +14,9 @@ namespace ovis {
 
 enum class MouseButton { Left, Right };
 
-// What a click or key on a cell opens.
-enum class CellAction { None, ContextMenu, Chooser, NumberEditor, InlineEditor };
+// What a click or key on a cell opens. `Dialog` is a dialog of the table's own, which the
+// editor's window opens for the cursor row.
+enum class CellAction { None, ContextMenu, Chooser, NumberEditor, InlineEditor, Dialog };
 
 // Who asks the editor to close: the user (close button, "Schließen") or the reconfiguration of
 // the Interface, which only wants to know whether input is unsaved.
@@ -77,7 +78,8 @@ public:
     // Inline editing of a text cell of the cursor row; every edit is stored at once.
     virtual bool InlineEditing() const = 0;
     virtual std::string InlineText() const = 0;
-    virtual void InlineTextEdited(const std::string& text) = 0;
+    // Returns the text the field shows after the input (a column may correct what was typed).
+    virtual std::string InlineTextEdited(const std::string& text) = 0;
     virtual void FinishInlineEdit() = 0;
 
     // Saving and closing. Save shows the check's message or the file error itself.

@@ -61,10 +61,14 @@ public:
         (void)column;
         return row.Bezeichnung.str();
     }
-    virtual void StoreInlineText(Record& row, int column, std::string_view text) const {
+    // Stores typed text; returns the text the cell shows for it.
+    virtual std::string StoreInlineText(Record& row, int column, std::string_view text) const {
         (void)column;
         row.Bezeichnung = text;
+        return row.Bezeichnung.str();
     }
+    // Called when an inline edit that changed the row ends, before the grid is rebuilt.
+    virtual void InlineEditFinished(Record& row, int column) const { (void)row, (void)column; }
 
     // A new row at 0-based `position`, from the first selected row when there is one.
     virtual Record NewRow(const Record* firstSelected, std::size_t position) const = 0;

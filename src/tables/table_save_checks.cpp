@@ -3,6 +3,7 @@
 #include <array>
 
 #include "shell/project_tables.h"
+#include "tables/group_check.h"
 #include "tables/io_order_check.h"
 
 namespace ovis {
@@ -10,6 +11,7 @@ namespace {
 
 constexpr std::array kChecks{
     TableSaveCheck{"io", &CheckIoTableForSave},
+    TableSaveCheck{"groups", &CheckGroupTableForSave},
 };
 
 }  // namespace
@@ -19,6 +21,14 @@ std::optional<CheckFailure> CheckIoTableForSave(ProjectTables& tables) {
     auto rows = tables.io.Rows();
     return CheckRecordNamesForSave(
         MessageTableKind::Io, rows, [&] { return CheckIoOrder(rows); }, others);
+}
+
+std::optional<CheckFailure> CheckGroupTableForSave(ProjectTables& tables) {
+    const MessageNames others = CollectMessageNames(tables);
+    auto rows = tables.groups.Rows();
+    const auto folders = AcquisitionFolderNames(tables.parameters);
+    return CheckRecordNamesForSave(
+        MessageTableKind::Groups, rows, [&] { return CheckGroupRows(rows, folders); }, others);
 }
 
 std::span<const TableSaveCheck> TableSaveChecks() { return kChecks; }

@@ -13,6 +13,8 @@ struct ProjectTables;
 
 // The I/O table: names (trimmed in memory), the ordering checks, then the other tables.
 std::optional<CheckFailure> CheckIoTableForSave(ProjectTables& tables);
+// The group table: names (trimmed in memory), members and folders, then the other tables.
+std::optional<CheckFailure> CheckGroupTableForSave(ProjectTables& tables);
 
 struct TableSaveCheck {
     std::string_view word;

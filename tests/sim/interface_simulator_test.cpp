@@ -86,7 +86,7 @@ TEST(SimConversation, AnswersAMemoryReadByCallingThePc) {
 TEST(SimConversation, CallsWithAWaitingTelegramAndRepeatsTheCall) {
     Driver d;
     d.simulator.Queue({1, 12, {}});
-    EXPECT_EQ(d.Wait(3ms), "#") << "the line is free: the simulator calls";
+    EXPECT_EQ(d.Wait(25ms), "#") << "the line is free: the simulator calls";
     EXPECT_EQ(d.Wait(50ms), "");
     EXPECT_EQ(d.Wait(60ms), "#") << "no answer: it calls again";
     EXPECT_EQ(d.Feed("#%"), Frame({1, 12}));
@@ -103,8 +103,8 @@ TEST(SimConversation, AnswersTheConfirmationOfAnAcknowledgingPc) {
 TEST(SimConversation, ALoneCallIsAnsweredAfterTheGap) {
     Driver d;
     EXPECT_EQ(d.Feed("#"), "");
-    EXPECT_EQ(d.Wait(1ms), "") << "a frame may still follow the #";
-    EXPECT_EQ(d.Wait(2ms), "%");
+    EXPECT_EQ(d.Wait(10ms), "") << "a frame may still follow the #";
+    EXPECT_EQ(d.Wait(15ms), "%");
     EXPECT_EQ(d.Feed(","), ",");
 }
 
@@ -113,7 +113,7 @@ TEST(SimConversation, AWrongEchoOfItsFrameSendsItAgain) {
     d.simulator.Queue({1, 12, {0x34}});
     const std::string frame = Frame({1, 12, 0x34});
     d.Feed("#");
-    EXPECT_EQ(d.Wait(3ms), frame);
+    EXPECT_EQ(d.Wait(25ms), frame);
     EXPECT_EQ(d.Feed("&12X"), frame) << "the third character differs";
     EXPECT_EQ(d.Feed("1RC8"), "") << "late echoes of the first try are ignored";
     EXPECT_EQ(d.Feed(frame), "*");

@@ -157,8 +157,9 @@ TableGrid::TableGrid(TableEditorModel& model, std::vector<int> columnWidths, std
             inlineEditor_->setText(acceptedInlineText_);
             return;
         }
-        acceptedInlineText_ = text;
-        model_.InlineTextEdited(*bytes);
+        const QString shown = FromRecord(model_.InlineTextEdited(*bytes));
+        if (shown != text) inlineEditor_->setText(shown);
+        acceptedInlineText_ = shown;
         items_->Update();
     });
 
@@ -311,6 +312,7 @@ void TableGrid::Perform(CellAction action, QPoint globalPosition) {
         case CellAction::Chooser: OpenChooser(model_.CursorColumn(), globalPosition); break;
         case CellAction::NumberEditor: OpenNumberEditor(); break;
         case CellAction::InlineEditor: OpenInlineEditor(); break;
+        case CellAction::Dialog: emit dialogRequested(model_.CursorColumn()); break;
     }
 }
 

@@ -60,6 +60,8 @@ public:
 signals:
     // The table, the selection or an editor changed; the window refreshes what depends on them.
     void changed();
+    // A cell of the cursor row asks for the table's own dialog.
+    void dialogRequested(int column);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,73 @@
+#include "tables/gui/Zel_Gruppe.h"
+
+#include <QHideEvent>
+
+#include "evaluation/gui/Zel_Auswahl.h"
+#include "shell/project_store.h"
+#include "tables/group_columns.h"
+
+namespace ovis::gui {
+namespace {
+
+EditorWindowSpec GruppeSpec() {
+    namespace col = group_column;
+    EditorWindowSpec spec;
+    spec.caption = QStringLiteral(" Gruppen");
+    spec.helpContext = kGroupHelpContext;
+    spec.columnWidths = {24, 128, 127, 33, 46, 44, 35, 28, 105};
+    spec.titles = {{QStringLiteral("Nr"), col::kNumber, col::kNumber},
+                   {QStringLiteral("Meldung"), col::kName, col::kName},
+                   {QStringLiteral("1. Meldung"), col::kFirstMember, col::kFirstMember},
+                   {QStringLiteral("Anzahl"), col::kMemberCount, col::kMemberCount},
+                   {QStringLiteral("Scan"), col::kScan, col::kScan},
+                   {QStringLiteral("Trigger"), col::kTrigger, col::kTrigger},
+                   {QStringLiteral("Verzögerung"), col::kDelay, col::kDelay},
+                   {QStringLiteral("Speichern"), col::kFolder, col::kFolder}};
+    return spec;
+}
+
+}  // namespace
+
+TFormGruppe::TFormGruppe(ProjectStore& store, Dialogs& dialogs, GruppeHooks hooks, QWidget* parent)
+    : TFormGruppe(std::make_unique<GroupEditor>(store, dialogs), store, dialogs, std::move(hooks), parent) {}
+
+TFormGruppe::TFormGruppe(std::unique_ptr<GroupEditor> groups, ProjectStore& store, Dialogs& dialogs,
+                         GruppeHooks hooks, QWidget* parent)
+    : TableEditorWindow(groups->Table(), GruppeSpec(), hooks.editor, parent),
+      groups_(std::move(groups)),
+      store_(store),
+      dialogs_(dialogs),
+      showHelp_(hooks.editor.showHelp) {
+    groups_->SetSavedCallback(std::move(hooks.saved));
+    connect(Grid(), &TableGrid::dialogRequested, this, [this](int column) {
+        if (column == group_column::kFirstMember) MitgliederClick();
+    });
+    Refresh();
+}
+
+TFormGruppe::~TFormGruppe() = default;
+
+void TFormGruppe::MitgliederClick() {
+    const TGruppeRecord* row = groups_->CurrentRow();
+    if (!row) return;
+    if (selection_) selection_->close();
+    auto* dialog = new TFormAuswahl(SelectionDialogModel::ForGroup(store_.Tables().io, *row), dialogs_, this);
+    // The members go to the rows selected now; the editor waits for the dialog.
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->showHelp = showHelp_;
+    dialog->onMembers = [this](const std::vector<std::uint16_t>& members) {
+        groups_->TakeMembers(members);
+        Refresh();
+    };
+    selection_ = dialog;
+    dialog->PlaceBeside(this);
+    dialog->show();
+}
+
+void TFormGruppe::hideEvent(QHideEvent* event) {
+    // Closed or hidden by the program, not minimised: the members would have no editor.
+    if (selection_ && !event->spontaneous()) selection_->close();
+    TableEditorWindow::hideEvent(event);
+}
+
+}  // namespace ovis::gui
