@@ -90,8 +90,10 @@ const SimRule* FindRule(SimState state, SimInput input) {
 const std::vector<SimRule>& ConversationRules() { return kRules; }
 
 std::vector<std::uint8_t> SimTelegram::Bytes() const {
-    std::vector<std::uint8_t> bytes = {address, command};
-    bytes.insert(bytes.end(), payload.begin(), payload.end());
+    std::vector<std::uint8_t> bytes(2 + payload.size());
+    bytes[0] = address;
+    bytes[1] = command;
+    std::copy(payload.begin(), payload.end(), bytes.begin() + 2);
     return bytes;
 }
 

@@ -23,7 +23,6 @@ public:
 
     Editor& Table() { return editor_; }
     const Editor& Table() const { return editor_; }
-    const GroupTablePlugin& Plugin() const { return plugin_; }
 
     // Called after every successful save.
     void SetSavedCallback(std::function<void()> callback);

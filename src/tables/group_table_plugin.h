@@ -55,10 +55,10 @@ public:
     // Called after every successful save (the program editor refreshes its list of groups).
     void SetSavedCallback(std::function<void()> callback) { saved_ = std::move(callback); }
 
-    // The name of the I/O row that is the row's first member; empty without one.
+private:
+    // The name of the I/O row whose number is the row's first member; empty without one.
     std::string FirstMemberName(const TGruppeRecord& row) const;
 
-private:
     ProjectStore& store_;
     std::function<void()> saved_;
 };

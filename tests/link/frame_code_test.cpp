@@ -5,14 +5,15 @@
 #include <bitset>
 #include <random>
 #include <set>
+#include <algorithm>
 #include <vector>
 
 namespace ovis {
 namespace {
 
 std::vector<std::uint8_t> FramePositions(const std::string& text) {
-    std::vector<std::uint8_t> chars(1, 0);
-    chars.insert(chars.end(), text.begin(), text.end());
+    std::vector<std::uint8_t> chars(text.size() + 1, 0);
+    std::copy(text.begin(), text.end(), chars.begin() + 1);
     return chars;
 }
 

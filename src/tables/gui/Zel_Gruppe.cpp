@@ -21,7 +21,7 @@ EditorWindowSpec GruppeSpec() {
                    {QStringLiteral("Anzahl"), col::kMemberCount, col::kMemberCount},
                    {QStringLiteral("Scan"), col::kScan, col::kScan},
                    {QStringLiteral("Trigger"), col::kTrigger, col::kTrigger},
-                   {QStringLiteral("Verzögerung"), col::kDelay, col::kDelay},
+                   {QStringLiteral("Verzögerung"), col::kDelay, col::kUnit},  // over the unit too
                    {QStringLiteral("Speichern"), col::kFolder, col::kFolder}};
     return spec;
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -131,6 +132,8 @@ private slots:
     void choosersOnARange() {
         Editor e{GroupRow("a"), GroupRow("b"), GroupRow("c")};
         e.Drag(e.Cell(0, col::kTrigger), e.Cell(1, col::kTrigger));
+        QVERIFY(!e.window.Grid()->Chooser()->isVisible());  // choosers open on a right click
+        e.RightClick(1, col::kTrigger);
         e.Choose(QStringLiteral("  inaktiv"));
         QCOMPARE(e.Text(0, col::kTrigger), QStringLiteral(" inaktiv"));
         QCOMPARE(e.Text(1, col::kTrigger), QStringLiteral(" inaktiv"));
@@ -191,7 +194,8 @@ private slots:
 
     void memberSelectionThroughTheDialog() {
         Editor e{GroupRow("a", {2}), GroupRow("b", {2}), GroupRow("c", {3})};
-        e.Drag(e.Cell(0, col::kName), e.Cell(1, col::kName));
+        e.Drag(e.Cell(0, col::kFirstMember), e.Cell(1, col::kFirstMember));
+        QVERIFY(!e.window.MemberSelection());  // the selection opens on a right click
         e.RightClick(1, col::kFirstMember);
         QPointer<TFormAuswahl> dialog = e.window.MemberSelection();
         QVERIFY(dialog);
@@ -228,18 +232,22 @@ private slots:
         dialog = e.Members(2, {});
         QVERIFY(dialog);
         QCOMPARE(dialog->List()->currentRow(), 1);
+        for (QAction* action : dialog->findChildren<QAction*>())
+            if (action->text() == QStringLiteral("Hilfe")) action->trigger();
+        QVERIFY(e.helpContexts == std::vector<int>{4002});
         QTest::keyClick(dialog, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
         QCOMPARE(e.Text(2, col::kMemberCount), QStringLiteral("1"));
     }
 
     void moreThanAHundredMembersAreRefused() {
-        Editor e{GroupRow("a", {1})};
+        Editor e{GroupRow("a", {2})};
         for (std::size_t i = 0; i < 101; ++i) e.tables->io.Row(i) = test::IoRow("E" + std::to_string(i + 1));
         e.tables->io.SetCount(101);
         e.RightClick(0, col::kFirstMember);
         QPointer<TFormAuswahl> dialog = e.window.MemberSelection();
         QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
         dialog->AlleKeineClick();
         dialog->UebernehmenClick();
         QVERIFY(dialog);
@@ -298,7 +306,7 @@ private slots:
 
     void screenshotOfAFilledEditor() {
         Editor e;
-        const char* names[] = {"Türen offen", "Netzausfall", "Taster Halle", "Störung Antrieb", "Tor auf/zu"};
+        const char* names[] = {"T\xFCren offen", "Netzausfall", "Taster Halle", "St\xF6rung Antrieb", "Tor auf/zu"};
         for (std::size_t i = 0; i < 24; ++i) {
             TGruppeRecord row = GroupRow(std::string(names[i % 5]) + " " + std::to_string(i + 1),
                                          {std::uint16_t(2 + i % 3), 4}, i % 3 ? test::kDoorFolder : test::kDriveFolder);
@@ -314,6 +322,9 @@ private slots:
         e.tables->groups.Row(3).Einheit = "Min";
         e.window.Refresh();
         e.Click(2, col::kName);
+        // The window grows by the scroll bar once its layout ran.
+        QTRY_VERIFY(e.View()->mapTo(&e.window, QPoint(e.View()->width(), 0)).x() <= e.window.width());
+        QVERIFY(e.View()->verticalScrollBar()->isVisible());
         QVERIFY(e.window.grab().toImage().save(QStringLiteral("/tmp/ovis-gruppe.png")));
         QCOMPARE(e.Text(3, col::kDelay), QStringLiteral("60000"));
     }
