@@ -32,6 +32,6 @@ int main(int argc, char** argv) {
     dialogs.SetParent(&mainForm);
     instance.Listen([&mainForm] { mainForm.BringToFront(); });
     QObject::connect(&mainForm, &ovis::gui::TMainForm::Closed, &app, &QApplication::quit);
-    mainForm.show();
+    windows.Show();
     return app.exec();
 }

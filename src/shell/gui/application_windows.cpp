@@ -1,19 +1,43 @@
 #include "shell/gui/application_windows.h"
 
 #include "config/gui/Zel_Konfig.h"
+#include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/qt_dialogs.h"
+#include "shell/project_store.h"
 #include "tables/gui/Zel_Klemmenplan.h"
 
 namespace ovis::gui {
 
 ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : store_(store), dialogs_(dialogs) {
     mainForm_ = std::make_unique<TMainForm>(store, dialogs, *this);
+    LinkController::Context context{dialogs, store.Tables().parameters, [this] { return store_.BaseDirectory(); }, *this};
+    context.actionHooks.onlineMessageCount = [this] {
+        return int(store_.Tables().io.Count() + store_.Tables().led.Count());
+    };
+    context.window = mainForm_.get();
+    link_ = std::make_unique<LinkController>(std::move(context));
+
     mainForm_->SetCommandHandler(MenuCommand::Systemkonfiguration, [this] { OpenSystemConfiguration(); });
     mainForm_->RegisterEditor(MenuCommand::Io, EditorSlot::IoEditor, [this] { KlPlan().OpenEditor(); });
+    ConnectInterfaceCommands();
 }
 
 ApplicationWindows::~ApplicationWindows() = default;
+
+void ApplicationWindows::ConnectInterfaceCommands() {
+    LinkController* link = link_.get();
+    mainForm_->SetCommandHandler(MenuCommand::Neukonfiguration, [link] { link->InterfaceNeukonfigurationClick(); });
+    mainForm_->SetCommandHandler(MenuCommand::Reset, [link] { link->InterfaceResetClick(); });
+    mainForm_->SetCommandHandler(MenuCommand::SoftwareUpdate, [link] { link->InterfaceProgrammierungClick(); });
+    mainForm_->SetCommandHandler(MenuCommand::AnalyserOnline, [link] { link->AnsichtAnalyserClick(); });
+    mainForm_->SetCommandHandler(MenuCommand::CounterOnline, [link] { link->AnsichtCounterClick(); });
+}
+
+void ApplicationWindows::Show() {
+    mainForm_->show();
+    link_->FormShow();
+}
 
 TFormKonfig& ApplicationWindows::Konfig() {
     if (!konfig_) {
@@ -45,12 +69,26 @@ void ApplicationWindows::OpenSystemConfiguration() {
     mainForm_->RefreshStates();
 }
 
-void ApplicationWindows::ReopenSerialPort() {}
+void ApplicationWindows::ReopenSerialPort() { link_->rs232().Port().ReopenPort(); }
 
 void ApplicationWindows::RedrawEditors() {
     if (klPlan_ && klPlan_->isVisible()) klPlan_->Refresh();
 }
 
 void ApplicationWindows::GroupsChanged() {}
+
+bool ApplicationWindows::IsOpen(EditorKind editor) const {
+    return editor == EditorKind::Io && klPlan_ && klPlan_->isVisible();
+}
+
+bool ApplicationWindows::MarkUnsavedForReconfiguration(EditorKind editor) {
+    return IsOpen(editor) && klPlan_->QueryUnsavedForReconfiguration();
+}
+
+void ApplicationWindows::Focus(EditorKind editor) {
+    if (!IsOpen(editor)) return;
+    klPlan_->raise();
+    klPlan_->activateWindow();
+}
 
 }  // namespace ovis::gui

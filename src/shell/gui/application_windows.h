@@ -1,9 +1,10 @@
 #pragma once
 // The windows of the running program and how they reach each other: the main window, the
-// system configuration and the editors, with the hooks the core calls.
+// system configuration, the editors and the Interface link, with the hooks the core calls.
 #include <memory>
 
 #include "config/system_configuration.h"
+#include "link/open_editors.h"
 #include "shell/shell_hooks.h"
 
 namespace ovis {
@@ -16,29 +17,42 @@ class TMainForm;
 class TFormKonfig;
 class TFormKlPlan;
 class QtDialogs;
+class LinkController;
 
-class ApplicationWindows final : public ShellHooks, public ConfigurationHooks {
+class ApplicationWindows final : public ShellHooks, public ConfigurationHooks, public OpenEditors {
 public:
     ApplicationWindows(ProjectStore& store, Dialogs& dialogs);
     ~ApplicationWindows() override;
 
     TMainForm& MainForm() { return *mainForm_; }
+    LinkController& Link() { return *link_; }
     // The system configuration dialog, created on first use.
     TFormKonfig& Konfig();
     // The I/O editor, created on first use.
     TFormKlPlan& KlPlan();
+
+    // Shows the main window for the first time, then starts the relay files and the
+    // housekeeping timer.
+    void Show();
 
     // ShellHooks and ConfigurationHooks
     void ReopenSerialPort() override;
     void RedrawEditors() override;
     void GroupsChanged() override;
 
+    // OpenEditors, for "Neukonfiguration"
+    bool IsOpen(EditorKind editor) const override;
+    bool MarkUnsavedForReconfiguration(EditorKind editor) override;
+    void Focus(EditorKind editor) override;
+
 private:
     void OpenSystemConfiguration();
+    void ConnectInterfaceCommands();
 
     ProjectStore& store_;
     Dialogs& dialogs_;
     std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<LinkController> link_;
     std::unique_ptr<TFormKonfig> konfig_;
     std::unique_ptr<QtDialogs> klPlanDialogs_;
     std::unique_ptr<TFormKlPlan> klPlan_;
