@@ -1,0 +1,86 @@
+// The composed program: main window, I/O editor and Interface link working together on the demo,
+// with the Interface simulator on COM1.
+#include <QAction>
+#include <QtTest>
+
+#include "link/gui/link_controller.h"
+#include "shell/demo_project.h"
+#include "shell/gui/Zel_Menuseite.h"
+#include "shell/gui/application_windows.h"
+#include "shell/project_store.h"
+#include "sim/pseudo_terminal.h"
+#include "sim/simulator_runner.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "tables/gui/Zel_Klemmenplan.h"
+
+using namespace ovis;
+
+class ApplicationWindowsTest : public QObject {
+    Q_OBJECT
+
+    struct Program {
+        test::TempDir base;
+        std::unique_ptr<ProjectTables> tables = std::make_unique<ProjectTables>();
+        test::ScriptedDialogs dialogs;
+        std::unique_ptr<ProjectStore> store;
+        std::unique_ptr<gui::ApplicationWindows> windows;
+
+        Program() {
+            CreateDemoBase(base.path());
+            store = std::make_unique<ProjectStore>(*tables, dialogs, base.path());
+            windows = std::make_unique<gui::ApplicationWindows>(*store, dialogs);
+            windows->Show();
+        }
+        gui::TMainForm& Main() { return windows->MainForm(); }
+        void OpenDemo() {
+            Main().Model().ChooseProject(base.path(), kDemoProjectName);
+            QVERIFY(Main().Model().OpenChosenProject());
+            Main().RefreshStates();
+        }
+    };
+
+private slots:
+    void startsOnTheStartViewWithTheProjectCommandsDisabled() {
+        Program p;
+        QCOMPARE(p.tables->io.Count(), std::size_t(32)) << "the start view's tables are loaded";
+        QCOMPARE(p.store->CurrentProjectName(), std::string());
+        QVERIFY(!p.Main().Action(MenuCommand::Io)->isEnabled());
+        QVERIFY(!p.Main().Action(MenuCommand::Systemkonfiguration)->isEnabled());
+    }
+
+    void theIoEditorOpensFromTheMenuAndHoldsTheProjectCommands() {
+        Program p;
+        p.OpenDemo();
+        QVERIFY(p.Main().Action(MenuCommand::Io)->isEnabled());
+        p.Main().Action(MenuCommand::Io)->trigger();
+        QTRY_VERIFY(p.windows->KlPlan().isVisible());
+        QVERIFY(p.Main().Model().EditorOpen(EditorSlot::IoEditor));
+        QVERIFY(!p.Main().Action(MenuCommand::ProjektOeffnen)->isEnabled());
+        p.windows->KlPlan().close();
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::IoEditor));
+        p.Main().Model().FormActivate();
+        p.Main().RefreshStates();
+        QVERIFY(p.Main().Action(MenuCommand::ProjektOeffnen)->isEnabled());
+    }
+
+    void resetReachesTheSimulatedInterfaceOnComOne() {
+        sim::PseudoTerminal terminal;
+        sim::SimulatorThread simulator({}, terminal.MasterFd());
+        qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
+        Program p;
+        p.OpenDemo();
+        QVERIFY(p.windows->Link().rs232().Port().PortIsOpen()) << "opening the project opened COM1";
+        p.dialogs.answers = {Answer::No};
+        p.Main().Action(MenuCommand::Reset)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LastActionCompleted(), 5000);
+        simulator.With([](sim::InterfaceSimulator& s) {
+            QVERIFY(!s.Received().empty());
+            QCOMPARE(int(s.Received().back().telegram.command), 3);
+        });
+        qunsetenv("OVIS_COM1");
+    }
+};
+
+QTEST_MAIN(ApplicationWindowsTest)
+#include "application_windows_test.moc"
