@@ -43,7 +43,7 @@ class ApplicationWindowsTest : public QObject {
 private slots:
     void startsOnTheStartViewWithTheProjectCommandsDisabled() {
         Program p;
-        QCOMPARE(p.tables->io.Count(), std::size_t(32)) << "the start view's tables are loaded";
+        QCOMPARE(p.tables->io.Count(), std::size_t(32));  // the start view's tables are loaded
         QCOMPARE(p.store->CurrentProjectName(), std::string());
         QVERIFY(!p.Main().Action(MenuCommand::Io)->isEnabled());
         QVERIFY(!p.Main().Action(MenuCommand::Systemkonfiguration)->isEnabled());
@@ -70,7 +70,7 @@ private slots:
         qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
         Program p;
         p.OpenDemo();
-        QVERIFY(p.windows->Link().rs232().Port().PortIsOpen()) << "opening the project opened COM1";
+        QVERIFY2(p.windows->Link().rs232().Port().PortIsOpen(), "opening the project opens COM1");
         p.dialogs.answers = {Answer::No};
         p.Main().Action(MenuCommand::Reset)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LastActionCompleted(), 5000);
