@@ -108,20 +108,8 @@ std::optional<std::string> SystemConfiguration::AskFolderName(const std::string&
                                                               const std::string& forbiddenPrefix,
                                                               const std::string& existsPrefix, const fs::path& parent) {
     const NameTexts texts{forbiddenPrefix, existsPrefix, " existiert bereits!"};
-    std::string text = initial;
-    for (;;) {
-        auto entered = dialogs_.Input(caption, prompt, text);
-        if (!entered) return std::nullopt;
-        text = *entered;
-        NameCheck check = CheckName(text, texts, [&](const std::string& n) { return DirectoryEntryExists(parent, n); });
-        switch (check.verdict) {
-            case NameVerdict::Accepted: return check.name;
-            case NameVerdict::Empty: break;
-            case NameVerdict::Exists: dialogs_.Information(check.message); break;
-            case NameVerdict::Forbidden:
-            case NameVerdict::NotStorable: dialogs_.Warning(check.message); break;
-        }
-    }
+    return AskForName(dialogs_, caption, prompt, initial, texts,
+                      [&](const std::string& n) { return DirectoryEntryExists(parent, n); });
 }
 
 void SystemConfiguration::WriteSingleChange(const std::function<void(TParameterRecord&)>& change) {

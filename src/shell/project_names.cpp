@@ -1,5 +1,6 @@
 #include "shell/project_names.h"
 
+#include "platform/dialogs.h"
 #include "records/codepage.h"
 
 namespace ovis {
@@ -53,9 +54,29 @@ NameCheck CheckName(std::string_view entered, const NameTexts& texts,
     return check;
 }
 
+std::optional<std::string> AskForName(Dialogs& dialogs, const std::string& caption, const std::string& prompt,
+                                      const std::string& initial, const NameTexts& texts,
+                                      const std::function<bool(const std::string&)>& exists) {
+    std::string text = initial;
+    for (;;) {
+        auto entered = dialogs.Input(caption, prompt, text);
+        if (!entered) return std::nullopt;
+        text = *entered;
+        NameCheck check = CheckName(text, texts, exists);
+        switch (check.verdict) {
+            case NameVerdict::Accepted: return check.name;
+            case NameVerdict::Empty: break;
+            case NameVerdict::Exists: dialogs.Information(check.message); break;
+            case NameVerdict::Forbidden:
+            case NameVerdict::NotStorable: dialogs.Warning(check.message); break;
+        }
+    }
+}
+
+const NameTexts kProjectNameTexts{"Der neue Projektname ", "Das Projekt ", " existiert bereits!"};
+
 NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists) {
-    static const NameTexts texts{"Der neue Projektname ", "Das Projekt ", " existiert bereits!"};
-    return CheckName(entered, texts, projectExists);
+    return CheckName(entered, kProjectNameTexts, projectExists);
 }
 
 bool DirectoryEntryExists(const std::filesystem::path& dir, const std::string& name) {

@@ -2,6 +2,7 @@
 // The rules for a project name typed by the user.
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,17 @@ extern const char* const kForbiddenCharactersLine;
 // characters, characters the record files cannot store, an existing object of that name.
 NameCheck CheckName(std::string_view entered, const NameTexts& texts,
                     const std::function<bool(const std::string&)>& exists);
+
+class Dialogs;
+
+// The input loop for a name: asks until the name passes CheckName or the user cancels. Blanks
+// only ask again without a message; a forbidden or unstorable name gives a warning, an existing
+// one an information. The box shows the text last entered.
+std::optional<std::string> AskForName(Dialogs& dialogs, const std::string& caption, const std::string& prompt,
+                                      const std::string& initial, const NameTexts& texts,
+                                      const std::function<bool(const std::string&)>& exists);
+
+extern const NameTexts kProjectNameTexts;
 
 // `projectExists` answers whether a project of that name exists in the project root.
 NameCheck CheckProjectName(std::string_view entered, const std::function<bool(const std::string&)>& projectExists);

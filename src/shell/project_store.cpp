@@ -109,20 +109,8 @@ std::optional<std::string> ProjectStore::AskProjectName(NameRequest request) {
     const bool isNew = request == NameRequest::NewProject;
     const std::string caption = isNew ? "Projektname eintragen..." : "Projekt speichern unter...";
     const std::string prompt = isNew ? "Geben Sie einen Projektnamen an:" : "Projektname eintragen:";
-    std::string text = isNew ? std::string() : currentName_;
-    for (;;) {
-        auto entered = dialogs_.Input(caption, prompt, text);
-        if (!entered) return std::nullopt;
-        text = *entered;
-        NameCheck check = CheckProjectName(text, [this](const std::string& n) { return ProjectExists(n); });
-        switch (check.verdict) {
-            case NameVerdict::Accepted: return check.name;
-            case NameVerdict::Empty: break;
-            case NameVerdict::Exists: dialogs_.Information(check.message); break;
-            case NameVerdict::Forbidden:
-            case NameVerdict::NotStorable: dialogs_.Warning(check.message); break;
-        }
-    }
+    return AskForName(dialogs_, caption, prompt, isNew ? std::string() : currentName_, kProjectNameTexts,
+                      [this](const std::string& n) { return ProjectExists(n); });
 }
 
 void ProjectStore::CreateProjectFiles(const std::string& name) {

@@ -5,6 +5,7 @@
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/qt_dialogs.h"
 #include "shell/project_store.h"
+#include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
 
 namespace ovis::gui {
@@ -20,6 +21,7 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
 
     mainForm_->SetCommandHandler(MenuCommand::Systemkonfiguration, [this] { OpenSystemConfiguration(); });
     mainForm_->RegisterEditor(MenuCommand::Io, EditorSlot::IoEditor, [this] { KlPlan().OpenEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Gruppen, EditorSlot::GroupEditor, [this] { Gruppe().OpenEditor(); });
     ConnectInterfaceCommands();
 }
 
@@ -63,6 +65,21 @@ TFormKlPlan& ApplicationWindows::KlPlan() {
     return *klPlan_;
 }
 
+TFormGruppe& ApplicationWindows::Gruppe() {
+    if (!gruppe_) {
+        gruppeDialogs_ = std::make_unique<QtDialogs>();
+        GruppeHooks hooks;
+        hooks.editor.closed = [this] {
+            mainForm_->EditorClosed(EditorSlot::GroupEditor);
+            mainForm_->activateWindow();
+        };
+        hooks.editor.showHelp = [this](int context) { mainForm_->ShowHelp(context); };
+        gruppe_ = std::make_unique<TFormGruppe>(store_, *gruppeDialogs_, hooks);
+        gruppeDialogs_->SetParent(gruppe_.get());
+    }
+    return *gruppe_;
+}
+
 void ApplicationWindows::OpenSystemConfiguration() {
     Konfig().exec();
     mainForm_->activateWindow();
@@ -73,22 +90,34 @@ void ApplicationWindows::ReopenSerialPort() { link_->rs232().Port().ReopenPort()
 
 void ApplicationWindows::RedrawEditors() {
     if (klPlan_ && klPlan_->isVisible()) klPlan_->Refresh();
+    GroupsChanged();
 }
 
-void ApplicationWindows::GroupsChanged() {}
+void ApplicationWindows::GroupsChanged() {
+    if (gruppe_ && gruppe_->isVisible()) gruppe_->Refresh();
+}
+
+TableEditorWindow* ApplicationWindows::EditorWindow(EditorKind editor) const {
+    switch (editor) {
+        case EditorKind::Io: return klPlan_.get();
+        case EditorKind::Groups: return gruppe_.get();
+        default: return nullptr;
+    }
+}
 
 bool ApplicationWindows::IsOpen(EditorKind editor) const {
-    return editor == EditorKind::Io && klPlan_ && klPlan_->isVisible();
+    TableEditorWindow* window = EditorWindow(editor);
+    return window && window->isVisible();
 }
 
 bool ApplicationWindows::MarkUnsavedForReconfiguration(EditorKind editor) {
-    return IsOpen(editor) && klPlan_->QueryUnsavedForReconfiguration();
+    return IsOpen(editor) && EditorWindow(editor)->QueryUnsavedForReconfiguration();
 }
 
 void ApplicationWindows::Focus(EditorKind editor) {
     if (!IsOpen(editor)) return;
-    klPlan_->raise();
-    klPlan_->activateWindow();
+    EditorWindow(editor)->raise();
+    EditorWindow(editor)->activateWindow();
 }
 
 }  // namespace ovis::gui

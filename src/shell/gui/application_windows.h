@@ -16,6 +16,8 @@ namespace ovis::gui {
 class TMainForm;
 class TFormKonfig;
 class TFormKlPlan;
+class TFormGruppe;
+class TableEditorWindow;
 class QtDialogs;
 class LinkController;
 
@@ -30,6 +32,8 @@ public:
     TFormKonfig& Konfig();
     // The I/O editor, created on first use.
     TFormKlPlan& KlPlan();
+    // The group editor, created on first use.
+    TFormGruppe& Gruppe();
 
     // Shows the main window for the first time, then starts the relay files and the
     // housekeeping timer.
@@ -48,6 +52,7 @@ public:
 private:
     void OpenSystemConfiguration();
     void ConnectInterfaceCommands();
+    TableEditorWindow* EditorWindow(EditorKind editor) const;
 
     ProjectStore& store_;
     Dialogs& dialogs_;
@@ -56,6 +61,8 @@ private:
     std::unique_ptr<TFormKonfig> konfig_;
     std::unique_ptr<QtDialogs> klPlanDialogs_;
     std::unique_ptr<TFormKlPlan> klPlan_;
+    std::unique_ptr<QtDialogs> gruppeDialogs_;
+    std::unique_ptr<TFormGruppe> gruppe_;
 };
 
 }  // namespace ovis::gui

@@ -12,6 +12,7 @@
 #include "sim/simulator_runner.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
 
 using namespace ovis;
@@ -62,6 +63,29 @@ private slots:
         p.Main().Model().FormActivate();
         p.Main().RefreshStates();
         QVERIFY(p.Main().Action(MenuCommand::ProjektOeffnen)->isEnabled());
+    }
+
+    void aRenamedFolderReachesTheOpenGroupEditor() {
+        Program p;
+        p.OpenDemo();
+        TGruppeRecord group{};
+        group.Bezeichnung = "Tor offen";
+        group.Anzahl = 1;
+        group.Mitglied[0] = 1;
+        group.SpeicherOrdner = "Antriebe";
+        p.tables->groups.Append(group);
+        p.Main().Action(MenuCommand::Gruppen)->trigger();
+        QTRY_VERIFY(p.windows->Gruppe().isVisible());
+        QVERIFY(p.Main().Model().EditorOpen(EditorSlot::GroupEditor));
+        QVERIFY(p.windows->IsOpen(EditorKind::Groups));
+
+        SystemConfiguration configuration(*p.store, p.dialogs, *p.windows);
+        configuration.Show();
+        p.dialogs.inputs = {"Motoren"};
+        QVERIFY(configuration.RenameFolder(FolderField::Grid, 2));
+        QCOMPARE(p.tables->groups.Row(0).SpeicherOrdner.str(), std::string("Motoren"));
+        p.windows->Gruppe().close();
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::GroupEditor));
     }
 
     void resetReachesTheSimulatedInterfaceOnComOne() {
