@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "evaluation/gui/Zel_Auswahl.h"
 #include "tables/group_editor.h"
 #include "tables/gui/table_editor_window.h"
 
@@ -15,7 +16,6 @@ class Dialogs;
 
 namespace ovis::gui {
 
-class TFormAuswahl;
 
 struct GruppeHooks {
     EditorHooks editor;           // window closed, help
