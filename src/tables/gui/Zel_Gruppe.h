@@ -16,7 +16,6 @@ class Dialogs;
 
 namespace ovis::gui {
 
-
 struct GruppeHooks {
     EditorHooks editor;           // window closed, help
     std::function<void()> saved;  // after every successful save (the program editor's lists)
