@@ -55,7 +55,7 @@ std::string_view MimePackageXml() { return kMimeXml; }
 
 std::optional<fs::path> UserDataDirectory(const std::optional<std::string>& xdgDataHome,
                                           const std::optional<std::string>& home) {
-    // A relative XDG_DATA_HOME is invalid and ignored, as the base directory specification says.
+    // A relative XDG_DATA_HOME is invalid and ignored, as the XDG base directory rules say.
     if (xdgDataHome && !xdgDataHome->empty() && fs::path(*xdgDataHome).is_absolute()) return fs::path(*xdgDataHome);
     if (home && !home->empty()) return fs::path(*home) / ".local" / "share";
     return std::nullopt;

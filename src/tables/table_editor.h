@@ -218,29 +218,29 @@ public:
     std::optional<NumberEditorStart> BeginNumberEdit() override {
         EndEditing();
         const int column = selection_.CursorColumn();
-        const auto spec = plugin_.NumberColumn(column);
+        const auto format = plugin_.NumberColumn(column);
         const auto rows = SelectedRows();
-        if (!spec || rows.empty() || !InsideTable(selection_.CursorRow())) return std::nullopt;
-        NumberEdit edit{column, int(rows.first), *spec, {}};
+        if (!format || rows.empty() || !InsideTable(selection_.CursorRow())) return std::nullopt;
+        NumberEdit edit{column, int(rows.first), *format, {}};
         for (std::size_t r = rows.first; r <= rows.last; ++r)
             edit.shown.push_back(plugin_.NumberValue(Table().Row(r), column));
         numberEdit_ = edit;
         const auto value = plugin_.NumberValue(Table().Row(std::size_t(selection_.CursorRow())), column);
-        return NumberEditorStart{spec->maxDigits, std::to_string(value)};
+        return NumberEditorStart{format->maxDigits, std::to_string(value)};
     }
     std::string NumberTextEdited(const std::string& text) override {
         if (!numberEdit_) return text;
         std::string digits;
         for (char c : text)
-            if (c >= '0' && c <= '9' && int(digits.size()) < numberEdit_->spec.maxDigits) digits += c;
+            if (c >= '0' && c <= '9' && int(digits.size()) < numberEdit_->format.maxDigits) digits += c;
         std::int64_t typed = 0;
         std::from_chars(digits.data(), digits.data() + digits.size(), typed);
-        const std::int32_t clipped = std::int32_t(std::min<std::int64_t>(typed, numberEdit_->spec.maximum));
+        const std::int32_t clipped = std::int32_t(std::min<std::int64_t>(typed, numberEdit_->format.maximum));
         for (std::size_t i = 0; i < numberEdit_->shown.size(); ++i) {
             const Record& row = Table().Row(std::size_t(numberEdit_->first) + i);
             numberEdit_->shown[i] = plugin_.ShownNumber(row, numberEdit_->column, clipped);
         }
-        return typed > numberEdit_->spec.maximum ? std::to_string(numberEdit_->spec.maximum) : digits;
+        return typed > numberEdit_->format.maximum ? std::to_string(numberEdit_->format.maximum) : digits;
     }
     void CancelNumberEdit() override { numberEdit_.reset(); }
     void FinishNumberEdit() override {
@@ -391,7 +391,7 @@ private:
     struct NumberEdit {
         int column = 0;
         int first = 0;
-        NumberColumnSpec spec;
+        NumberColumnSpec format;
         std::vector<std::int32_t> shown;  // per selected row
     };
     struct InlineEdit {

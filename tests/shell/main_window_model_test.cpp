@@ -118,10 +118,10 @@ TEST(MainWindowMenus, EvaluationModes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
-        const auto& spec = EvaluationModeOf(c.command);
-        EXPECT_EQ(spec.mode, c.mode);
-        EXPECT_STREQ(spec.caption, c.caption);
-        EXPECT_EQ(spec.helpContext, c.help);
+        const auto& evaluation = EvaluationModeOf(c.command);
+        EXPECT_EQ(evaluation.mode, c.mode);
+        EXPECT_STREQ(evaluation.caption, c.caption);
+        EXPECT_EQ(evaluation.helpContext, c.help);
 
         ShellFixture f;
         f.model.EvaluationOpening(c.mode);

@@ -60,9 +60,9 @@ void TMainForm::BuildMenus() {
         bar->setFloatable(false);
     }
 
-    for (const MenuSpec& spec : Menus()) {
+    for (const MenuSpec& menuSpec : Menus()) {
         auto* button = new QToolButton(menuButtonBar_);
-        button->setText(FromCore(spec.caption));
+        button->setText(FromCore(menuSpec.caption));
         button->setPopupMode(QToolButton::InstantPopup);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(true);
@@ -70,12 +70,12 @@ void TMainForm::BuildMenus() {
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
         auto* menu = new QMenu(button);
         button->setMenu(menu);
-        menuButtons_[spec.id] = button;
+        menuButtons_[menuSpec.id] = button;
         menuButtonBar_->addWidget(button);
 
         bool firstButtonOfMenu = true;
         for (const MenuItemSpec& item : MenuItems()) {
-            if (item.menu != spec.id) continue;
+            if (item.menu != menuSpec.id) continue;
             auto* action = new QAction(FromCore(item.caption), this);
             if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             if (item.buttonHint) {

@@ -11,11 +11,11 @@ namespace {
 
 EditorWindowSpec GruppeSpec() {
     namespace col = group_column;
-    EditorWindowSpec spec;
-    spec.caption = QStringLiteral(" Gruppen");
-    spec.helpContext = kGroupHelpContext;
-    spec.columnWidths = {24, 128, 127, 33, 46, 44, 35, 28, 105};
-    spec.titles = {{QStringLiteral("Nr"), col::kNumber, col::kNumber},
+    EditorWindowSpec layout;
+    layout.caption = QStringLiteral(" Gruppen");
+    layout.helpContext = kGroupHelpContext;
+    layout.columnWidths = {24, 128, 127, 33, 46, 44, 35, 28, 105};
+    layout.titles = {{QStringLiteral("Nr"), col::kNumber, col::kNumber},
                    {QStringLiteral("Meldung"), col::kName, col::kName},
                    {QStringLiteral("1. Meldung"), col::kFirstMember, col::kFirstMember},
                    {QStringLiteral("Anzahl"), col::kMemberCount, col::kMemberCount},
@@ -23,7 +23,7 @@ EditorWindowSpec GruppeSpec() {
                    {QStringLiteral("Trigger"), col::kTrigger, col::kTrigger},
                    {QStringLiteral("Verzögerung"), col::kDelay, col::kUnit},  // over the unit too
                    {QStringLiteral("Speichern"), col::kFolder, col::kFolder}};
-    return spec;
+    return layout;
 }
 
 }  // namespace

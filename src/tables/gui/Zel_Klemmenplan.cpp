@@ -12,12 +12,12 @@ namespace ovis::gui {
 namespace {
 
 EditorWindowSpec KlPlanSpec() {
-    EditorWindowSpec spec;
-    spec.caption = QStringLiteral(" I / O");
-    spec.helpContext = kIoHelpContext;
-    spec.editMenuHelpContext = kIoEditMenuHelpContext;
-    spec.columnWidths = {24, 128, 24, 43, 34, 39, 37, 32, 37, 77};
-    spec.titles = {{QStringLiteral("Nr"), 0, 0},
+    EditorWindowSpec layout;
+    layout.caption = QStringLiteral(" I / O");
+    layout.helpContext = kIoHelpContext;
+    layout.editMenuHelpContext = kIoEditMenuHelpContext;
+    layout.columnWidths = {24, 128, 24, 43, 34, 39, 37, 32, 37, 77};
+    layout.titles = {{QStringLiteral("Nr"), 0, 0},
                    {QStringLiteral("Meldung"), 1, 1},
                    {QStringLiteral("Modul"), 2, 2},
                    {QStringLiteral("I/O"), 3, 3},
@@ -25,8 +25,8 @@ EditorWindowSpec KlPlanSpec() {
                    {QStringLiteral("Typ"), 5, 5},
                    {QStringLiteral("Ein-Verzögerung-Aus"), 6, 8},
                    {QStringLiteral("Speichern"), 9, 9}};
-    spec.chooserOffset = QPoint(4, 4);  // just below and right of the pointer
-    return spec;
+    layout.chooserOffset = QPoint(4, 4);  // just below and right of the pointer
+    return layout;
 }
 
 }  // namespace

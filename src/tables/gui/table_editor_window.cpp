@@ -15,15 +15,15 @@
 
 namespace ovis::gui {
 
-TableEditorWindow::TableEditorWindow(TableEditorModel& model, EditorWindowSpec spec, EditorHooks hooks, QWidget* parent)
+TableEditorWindow::TableEditorWindow(TableEditorModel& model, EditorWindowSpec layout, EditorHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       model_(model),
-      spec_(std::move(spec)),
+      layout_(std::move(layout)),
       hooks_(std::move(hooks)) {
-    setWindowTitle(spec_.caption);
-    grid_ = new TableGrid(model_, spec_.columnWidths, spec_.titles, this);
-    grid_->SetChooserOffset(spec_.chooserOffset);
+    setWindowTitle(layout_.caption);
+    grid_ = new TableGrid(model_, layout_.columnWidths, layout_.titles, this);
+    grid_->SetChooserOffset(layout_.chooserOffset);
     connect(grid_, &TableGrid::changed, this, [this] {
         UpdateMenuStates();
         Redrawn();
@@ -136,7 +136,7 @@ void TableEditorWindow::SpeichernClick() {
 
 void TableEditorWindow::SchliessenClick() { close(); }
 
-void TableEditorWindow::Hilfe1Click() { ShowHelp(spec_.helpContext); }
+void TableEditorWindow::Hilfe1Click() { ShowHelp(layout_.helpContext); }
 
 void TableEditorWindow::ShowHelp(int context) {
     if (hooks_.showHelp) hooks_.showHelp(context);
@@ -165,7 +165,7 @@ void TableEditorWindow::changeEvent(QEvent* event) {
 
 void TableEditorWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        ShowHelp(spec_.helpContext);
+        ShowHelp(layout_.helpContext);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -175,7 +175,7 @@ bool TableEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editMenu_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         editMenu_->close();
-        ShowHelp(spec_.editMenuHelpContext ? spec_.editMenuHelpContext : spec_.helpContext);
+        ShowHelp(layout_.editMenuHelpContext ? layout_.editMenuHelpContext : layout_.helpContext);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -33,7 +33,7 @@ struct EditorHooks {
 class TableEditorWindow : public QWidget {
     Q_OBJECT
 public:
-    TableEditorWindow(TableEditorModel& model, EditorWindowSpec spec, EditorHooks hooks, QWidget* parent = nullptr);
+    TableEditorWindow(TableEditorModel& model, EditorWindowSpec layout, EditorHooks hooks, QWidget* parent = nullptr);
 
     // Opening from the main window: the per-opening state is reset, the grid rebuilt from the
     // table (nothing is reloaded) and the window shown in its normal size.
@@ -82,7 +82,7 @@ private:
     void ShowHelp(int context);
 
     TableEditorModel& model_;
-    EditorWindowSpec spec_;
+    EditorWindowSpec layout_;
     EditorHooks hooks_;
     TableGrid* grid_ = nullptr;
     QHBoxLayout* body_ = nullptr;
