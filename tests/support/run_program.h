@@ -14,9 +14,12 @@ struct ProgramRun {
     std::string output;
 };
 
-inline ProgramRun RunProgram(const std::string& commandLine) {
+enum class Output { StdoutAndStderr, StdoutOnly };
+
+inline ProgramRun RunProgram(const std::string& commandLine, Output output = Output::StdoutAndStderr) {
     ProgramRun run;
-    FILE* pipe = popen((commandLine + " 2>&1").c_str(), "r");
+    const char* redirect = output == Output::StdoutAndStderr ? " 2>&1" : " 2>/dev/null";
+    FILE* pipe = popen((commandLine + redirect).c_str(), "r");
     if (!pipe) return run;
     std::array<char, 4096> buffer;
     while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) run.output.append(buffer.data(), n);
@@ -33,7 +36,9 @@ inline std::string ShellQuoted(const std::filesystem::path& p) {
 }
 
 #ifdef OVISCTL_PATH
-inline ProgramRun Ovisctl(const std::string& arguments) { return RunProgram(std::string(OVISCTL_PATH) + " " + arguments); }
+inline ProgramRun Ovisctl(const std::string& arguments, Output output = Output::StdoutAndStderr) {
+    return RunProgram(std::string(OVISCTL_PATH) + " " + arguments, output);
+}
 #endif
 
 }  // namespace ovis::test

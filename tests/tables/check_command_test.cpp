@@ -1,33 +1,20 @@
 // ovisctl check: output and exit codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 
 #include "io_fixture.h"
+#include "support/run_program.h"
 
 namespace ovis {
 namespace {
 
 using test::IoRow;
 
-struct CliRun {
-    std::string out;
-    int exitCode = -1;
-};
-
-CliRun Ovisctl(const std::string& args) {
-    CliRun run;
-    std::string command = std::string(OVISCTL_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[512];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+ovis::test::ProgramRun Ovisctl(const std::string& args) {
+    return ovis::test::Ovisctl(args, ovis::test::Output::StdoutOnly);
 }
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const std::filesystem::path& path) { return ovis::test::ShellQuoted(path); }
 
 TEST(CheckCommand, IoTableOutputAndExitCodes) {
     struct Case {
@@ -54,8 +41,8 @@ TEST(CheckCommand, IoTableOutputAndExitCodes) {
         SCOPED_TRACE(c.what);
         test::IoProject project;
         WriteRecords(project.Dir() / "IO.ofd", c.rows.data(), c.rows.size());
-        CliRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
-        EXPECT_EQ(run.out, c.out);
+        ovis::test::ProgramRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
+        EXPECT_EQ(run.output, c.output);
         EXPECT_EQ(run.exitCode, c.exitCode);
     }
 }
@@ -67,10 +54,10 @@ TEST(CheckCommand, FindsNamesInTheOtherTablesOfTheProject) {
     TTimerRecord timer{};
     timer.Bezeichnung = "LICHT";
     WriteRecords(project.Dir() / "Timer.ofd", &timer, 1);
-    CliRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
+    ovis::test::ProgramRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("                       Zeile Nr. 1 von Timer!\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("cursor 1 1\n"), std::string::npos);
+    EXPECT_NE(run.output.find("                       Zeile Nr. 1 von Timer!\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("cursor 1 1\n"), std::string::npos);
 }
 
 TEST(CheckCommand, AnUnreadableProjectOrUnknownTable) {

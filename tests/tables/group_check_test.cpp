@@ -1,13 +1,12 @@
 // The save check of the group table, in memory and through `ovisctl check`.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 
 #include "group_fixture.h"
 #include "tables/group_check.h"
 #include "tables/group_columns.h"
 #include "tables/table_save_checks.h"
+#include "support/run_program.h"
 
 namespace ovis {
 namespace {
@@ -125,20 +124,8 @@ TEST(GroupCheck, TrimsNamesEvenWhenALaterStepFails) {
 
 // ---- ovisctl check PROJECTDIR groups ----
 
-struct CliRun {
-    std::string out;
-    int exitCode = -1;
-};
-
-CliRun Ovisctl(const std::string& args) {
-    CliRun run;
-    std::string command = std::string(OVISCTL_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[512];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+ovis::test::ProgramRun Ovisctl(const std::string& args) {
+    return ovis::test::Ovisctl(args, ovis::test::Output::StdoutOnly);
 }
 
 TEST(GroupCheckCommand, OutputAndExitCodes) {
@@ -165,8 +152,8 @@ TEST(GroupCheckCommand, OutputAndExitCodes) {
         test::GroupProject project;
         project.tables->parameters.Save(project.Dir());  // with the two folders
         WriteRecords(project.Dir() / "Gruppen.ofd", c.rows.data(), c.rows.size());
-        CliRun run = Ovisctl("check '" + project.Dir().string() + "' groups");
-        EXPECT_EQ(run.out, c.out);
+        ovis::test::ProgramRun run = Ovisctl("check '" + project.Dir().string() + "' groups");
+        EXPECT_EQ(run.output, c.output);
         EXPECT_EQ(run.exitCode, c.exitCode);
     }
 }
