@@ -1,7 +1,6 @@
 // ovisctl check: output and exit codes.
 #include <gtest/gtest.h>
 
-
 #include "io_fixture.h"
 #include "support/run_program.h"
 
@@ -20,7 +19,7 @@ TEST(CheckCommand, IoTableOutputAndExitCodes) {
     struct Case {
         const char* what;
         std::vector<TIoRecord> rows;
-        std::string out;
+        std::string output;
         int exitCode;
     };
     const Case cases[] = {

@@ -132,7 +132,7 @@ TEST(GroupCheckCommand, OutputAndExitCodes) {
     struct Case {
         const char* what;
         std::vector<TGruppeRecord> rows;
-        std::string out;
+        std::string output;
         int exitCode;
     };
     const Case cases[] = {
