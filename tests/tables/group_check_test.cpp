@@ -1,7 +1,6 @@
 // The save check of the group table, in memory and through `ovisctl check`.
 #include <gtest/gtest.h>
 
-
 #include "group_fixture.h"
 #include "tables/group_check.h"
 #include "tables/group_columns.h"
