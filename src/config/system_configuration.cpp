@@ -5,6 +5,7 @@
 #include "config/module_types.h"
 #include "config/system_parameters.h"
 #include "records/codepage.h"
+#include "records/typed_file.h"
 #include "shell/project_names.h"
 #include "shell/project_store.h"
 
@@ -128,7 +129,7 @@ bool SystemConfiguration::CreateFolder() {
     std::error_code ec;
     fs::create_directories(parent / *name, ec);
     if (ec) {
-        dialogs_.Error(FileErrorText("Das Verzeichnis", parent / *name, "es kann nicht angelegt werden: " + ec.message()));
+        dialogs_.Error(FileErrorText("Das Verzeichnis", parent / *name, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
         return false;
     }
     const int folder = ++folderCount_;
@@ -161,7 +162,7 @@ bool SystemConfiguration::RenameFolder(FolderField field, int gridFolder) {
     std::error_code ec;
     fs::rename(parent / oldName, parent / *name, ec);
     if (ec) {
-        dialogs_.Error(FileErrorText("Das Verzeichnis", parent / oldName, "es kann nicht umbenannt werden: " + ec.message()));
+        dialogs_.Error(FileErrorText("Das Verzeichnis", parent / oldName, "es kann nicht umbenannt werden: " + SystemErrorText(ec)));
         return false;
     }
     const std::string recordName = RecordText(*name);
@@ -205,7 +206,7 @@ int SystemConfiguration::DeleteFolder(int gridFolder, int cursorRow) {
     std::error_code ec;
     fs::remove_all(dir, ec);
     if (ec) {
-        dialogs_.Error(FileErrorText("Das Verzeichnis", dir, "es kann nicht entfernt werden: " + ec.message()));
+        dialogs_.Error(FileErrorText("Das Verzeichnis", dir, "es kann nicht entfernt werden: " + SystemErrorText(ec)));
         return cursorRow;
     }
     const int countBefore = folderCount_;

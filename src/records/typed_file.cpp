@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ErrnoText(int err) { return std::strerror(err); }
+std::string ErrnoText(int err) { return SystemErrorText(err); }
 
 std::optional<Bytes> ReadOpened(std::FILE* f, const fs::path& path) {
     Bytes bytes;
@@ -43,6 +43,32 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
 }
 
 }  // namespace
+
+std::string SystemErrorText(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
+        case EACCES:
+        case EPERM: return "Zugriff verweigert";
+        case ENOSPC: return "kein Speicherplatz mehr auf dem Datenträger";
+        case EROFS: return "der Datenträger ist schreibgeschützt";
+        case EEXIST: return "die Datei oder das Verzeichnis existiert bereits";
+        case ENOTDIR: return "ein Teil des Pfades ist kein Verzeichnis";
+        case EISDIR: return "der Pfad ist ein Verzeichnis";
+        case ENOTEMPTY: return "das Verzeichnis ist nicht leer";
+        case EBUSY: return "die Datei ist in Gebrauch";
+        case ENAMETOOLONG: return "der Name ist zu lang";
+        case EIO: return "Ein-/Ausgabefehler des Datenträgers";
+        case EFBIG: return "die Datei ist zu groß";
+        case EXDEV: return "Verschieben zwischen Datenträgern nicht möglich";
+        default: return std::strerror(errorNumber);
+    }
+}
+
+std::string SystemErrorText(const std::error_code& error) {
+    if (error.category() == std::generic_category() || error.category() == std::system_category())
+        return SystemErrorText(error.value());
+    return error.message();
+}
 
 std::string FileErrorText(const std::string& what, const fs::path& path, const std::string& reason) {
     return "E/A-Fehler: " + what + " \"" + path.string() + "\" – " + reason + ".";
@@ -90,7 +116,7 @@ void WriteFileAtomically(const fs::path& path, const Bytes& bytes) {
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        throw IoError(FileErrorText("Die Datei", path, "sie kann nicht ersetzt werden: " + ec.message()));
+        throw IoError(FileErrorText("Die Datei", path, "sie kann nicht ersetzt werden: " + SystemErrorText(ec)));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <type_traits>
 #include <vector>
 
@@ -37,6 +38,10 @@ inline void WriteEmptyFile(const std::filesystem::path& path) { WriteFileAtomica
 // The path of `name` inside `dir`, matched without regard to case: an existing entry whose
 // name differs only in case is found; otherwise dir / name with the given spelling.
 std::filesystem::path ResolveInDirectory(const std::filesystem::path& dir, const std::string& name);
+
+// German text of a system error (errno value or error code); other values keep the platform's text.
+std::string SystemErrorText(int errorNumber);
+std::string SystemErrorText(const std::error_code& error);
 
 // German text for a file error, naming the file.
 std::string FileErrorText(const std::string& what, const std::filesystem::path& path, const std::string& reason);

@@ -76,7 +76,7 @@ bool CreateDemoBase(const std::filesystem::path& base) {
     ProjectStore store(*tables, dialogs, base);
     std::error_code ec;
     fs::create_directories(store.ProjectRoot(), ec);
-    if (ec) throw IoError(FileErrorText("Das Verzeichnis", store.ProjectRoot(), "es kann nicht angelegt werden: " + ec.message()));
+    if (ec) throw IoError(FileErrorText("Das Verzeichnis", store.ProjectRoot(), "es kann nicht angelegt werden: " + SystemErrorText(ec)));
 
     store.SetCurrentProjectName(kDemoProjectName);
     if (!fs::exists(store.SettingsFile())) store.WriteStartView();

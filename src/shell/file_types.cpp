@@ -67,7 +67,7 @@ bool RegisterFileTypesForUser(const fs::path& dataDir) {
     std::error_code ec;
     if (fs::exists(target, ec)) return false;
     fs::create_directories(packages, ec);
-    if (ec) throw IoError(FileErrorText("Das Verzeichnis", packages, "es kann nicht angelegt werden: " + ec.message()));
+    if (ec) throw IoError(FileErrorText("Das Verzeichnis", packages, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
     WriteFileAtomically(target, Bytes(kMimeXml.begin(), kMimeXml.end()));
     return true;
 }

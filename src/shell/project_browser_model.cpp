@@ -72,7 +72,7 @@ std::vector<BrowserItem> ListFolder(const fs::path& folder) {
     std::vector<BrowserItem> items;
     std::error_code ec;
     fs::directory_iterator it(folder, fs::directory_options::none, ec);
-    if (ec) throw IoError(FileErrorText("Der Ordner", folder, "er kann nicht gelesen werden: " + ec.message()));
+    if (ec) throw IoError(FileErrorText("Der Ordner", folder, "er kann nicht gelesen werden: " + SystemErrorText(ec)));
     // A failed step ends the iteration; the entries read so far are listed.
     for (fs::directory_iterator end; it != end; it.increment(ec)) {
         const fs::directory_entry& entry = *it;

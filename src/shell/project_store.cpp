@@ -34,7 +34,7 @@ std::size_t CountRecordings(const fs::path& dir) {
 void CreateDirectoryOrThrow(const fs::path& dir) {
     std::error_code ec;
     fs::create_directories(dir, ec);
-    if (ec) throw IoError(FileErrorText("Das Verzeichnis", dir, "es kann nicht angelegt werden: " + ec.message()));
+    if (ec) throw IoError(FileErrorText("Das Verzeichnis", dir, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
 }
 
 std::string UniqueSuffix() {

@@ -94,3 +94,21 @@ TEST(TypedFile, SingleRecordShorterThanItsSizeIsAnErrorAndLeavesTheRecord) {
 
 }  // namespace
 }  // namespace ovis
+
+namespace ovis {
+namespace {
+
+TEST(TypedFile, FileErrorsAreGerman) {
+    test::TempDir dir;
+    try {
+        ReadFileOrThrow(dir / "fehlt.ofd");
+        FAIL() << "a missing file must raise IoError";
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("Datei oder Verzeichnis nicht gefunden"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("fehlt.ofd"), std::string::npos);
+    }
+    EXPECT_EQ(SystemErrorText(std::make_error_code(std::errc::permission_denied)), "Zugriff verweigert");
+}
+
+}  // namespace
+}  // namespace ovis
