@@ -150,9 +150,13 @@ bool SystemConfiguration::CreateFolder() {
     return true;
 }
 
+bool SystemConfiguration::CanRenameFolder(FolderField field, int gridFolder) const {
+    return field != FolderField::Grid || CanDeleteFolder(gridFolder);
+}
+
 bool SystemConfiguration::RenameFolder(FolderField field, int gridFolder) {
     const int index = FolderIndex(field, gridFolder);
-    if (field == FolderField::Grid && (gridFolder < 1 || gridFolder > folderCount_)) return false;
+    if (!CanRenameFolder(field, gridFolder)) return false;
     const fs::path parent = FolderParent(field);
     const std::string oldRecordName = Record().Ordner[index].str();
     const std::string oldName = ToUtf8(oldRecordName);

@@ -61,6 +61,8 @@ public:
     bool CanCreateFolder() const;
     // The whole command with its input loop; false when cancelled or failed.
     bool CreateFolder();
+    // The folder fields can always be renamed, a grid line only when it holds a folder.
+    bool CanRenameFolder(FolderField field, int gridFolder) const;
     // Renames the folder of the field (gridFolder 1..n for the grid).
     bool RenameFolder(FolderField field, int gridFolder);
     bool CanDeleteFolder(int gridFolder) const;

@@ -151,6 +151,18 @@ TEST(SystemConfiguration, RenamingAFolderRenamesItsDirectoryAndTheGroupsFollow) 
     EXPECT_EQ(reread.Row(0).SpeicherOrdner.str(), "Neu");
 }
 
+TEST(SystemConfiguration, WhichFoldersCanBeRenamed) {
+    ConfigurationFixture f;
+    f.AddFolders({{"A", 2}});
+    EXPECT_TRUE(f.config.CanRenameFolder(FolderField::AllMessages, 0));
+    EXPECT_TRUE(f.config.CanRenameFolder(FolderField::Output, 0));
+    EXPECT_TRUE(f.config.CanRenameFolder(FolderField::Grid, 1));
+    EXPECT_FALSE(f.config.CanRenameFolder(FolderField::Grid, 2)) << "an empty grid line";
+    f.dialogs.inputs = {"B"};
+    EXPECT_FALSE(f.config.RenameFolder(FolderField::Grid, 2));
+    EXPECT_TRUE(f.dialogs.prompts.empty());
+}
+
 TEST(SystemConfiguration, RenamingTheOutputFolderActsBelowDatenausgabe) {
     ConfigurationFixture f;
     f.config.Show();

@@ -357,7 +357,7 @@ void TFormKonfig::UpdateMenuStates() {
     const bool firstPage = pages_->currentIndex() == 0;
     const int folder = folderGrid_->currentRow() + 1;
     createFolder_->setEnabled(firstPage && model_.CanCreateFolder());
-    renameFolder_->setEnabled(firstPage && (lastFolderField_ != FolderField::Grid || model_.CanDeleteFolder(folder)));
+    renameFolder_->setEnabled(firstPage && model_.CanRenameFolder(lastFolderField_, folder));
     deleteFolder_->setEnabled(firstPage && lastFolderField_ == FolderField::Grid && model_.CanDeleteFolder(folder));
 }
 
