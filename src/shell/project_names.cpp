@@ -5,13 +5,6 @@
 
 namespace ovis {
 
-std::string TrimBlanks(std::string_view text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && text[begin] == ' ') ++begin;
-    while (end > begin && text[end - 1] == ' ') --end;
-    return std::string(text.substr(begin, end - begin));
-}
-
 bool IsForbiddenNameCharacter(char c) {
     switch (c) {
         case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
@@ -27,7 +20,7 @@ const char* const kForbiddenCharactersLine =
 
 NameCheck CheckName(std::string_view entered, const NameTexts& texts,
                     const std::function<bool(const std::string&)>& exists) {
-    NameCheck check{NameVerdict::Accepted, TrimBlanks(entered), {}};
+    NameCheck check{NameVerdict::Accepted, std::string(TrimBlanks(entered)), {}};
     const std::string& name = check.name;
     if (name.empty()) {
         check.verdict = NameVerdict::Empty;

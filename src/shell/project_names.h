@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/blanks.h"
+
 namespace ovis {
 
 enum class NameVerdict {
@@ -21,9 +23,6 @@ struct NameCheck {
     std::string name;     // the name with leading and trailing blanks removed
     std::string message;  // the text to show, empty for Accepted and Empty
 };
-
-// Removes leading and trailing spaces (only the space character).
-std::string TrimBlanks(std::string_view text);
 
 // True for \ / : * ? " < > | ; only characters 32 to 127 are tested.
 bool IsForbiddenNameCharacter(char c);

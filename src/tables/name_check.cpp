@@ -58,13 +58,6 @@ bool NamesEqual(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view TrimBlanks(std::string_view name) {
-    std::size_t first = name.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    std::size_t last = name.find_last_not_of(' ');
-    return name.substr(first, last - first + 1);
-}
-
 const std::vector<std::string_view>& MessageNames::Of(MessageTableKind kind) const {
     switch (kind) {
         case MessageTableKind::Io: return io;

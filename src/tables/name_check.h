@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/blanks.h"
 #include "records/pascal_string.h"
 
 namespace ovis {
@@ -26,9 +27,6 @@ struct CheckFailure {
 
 // Names are equal when they are equal after mapping a to z to upper case; nothing else folds.
 bool NamesEqual(std::string_view a, std::string_view b);
-
-// The name without leading and trailing space characters.
-std::string_view TrimBlanks(std::string_view name);
 
 // The names of every message table, record bytes in row order.
 struct MessageNames {

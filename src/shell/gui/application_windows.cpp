@@ -49,35 +49,38 @@ TFormKonfig& ApplicationWindows::Konfig() {
     return *konfig_;
 }
 
-TFormKlPlan& ApplicationWindows::KlPlan() {
-    if (!klPlan_) {
-        klPlanDialogs_ = std::make_unique<QtDialogs>();
-        KlPlanHooks hooks;
-        hooks.editor.closed = [this] {
-            mainForm_->EditorClosed(EditorSlot::IoEditor);
-            mainForm_->activateWindow();
-        };
-        hooks.editor.showHelp = [this](int context) { mainForm_->ShowHelp(context); };
-        hooks.saved = [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); };
-        klPlan_ = std::make_unique<TFormKlPlan>(store_, *klPlanDialogs_, hooks);
-        klPlanDialogs_->SetParent(klPlan_.get());
+namespace {
+
+// Creates an editor window once, with boxes of its own that appear over it.
+template <typename Window, typename Hooks>
+Window& EditorOnce(std::unique_ptr<Window>& window, std::unique_ptr<QtDialogs>& dialogs, ProjectStore& store,
+                   Hooks hooks) {
+    if (!window) {
+        dialogs = std::make_unique<QtDialogs>();
+        window = std::make_unique<Window>(store, *dialogs, std::move(hooks));
+        dialogs->SetParent(window.get());
     }
-    return *klPlan_;
+    return *window;
+}
+
+}  // namespace
+
+EditorHooks ApplicationWindows::HooksFor(EditorSlot slot) {
+    return {[this, slot] {
+                mainForm_->EditorClosed(slot);
+                mainForm_->activateWindow();
+            },
+            [this](int context) { mainForm_->ShowHelp(context); }};
+}
+
+TFormKlPlan& ApplicationWindows::KlPlan() {
+    return EditorOnce(klPlan_, klPlanDialogs_, store_,
+                      KlPlanHooks{HooksFor(EditorSlot::IoEditor),
+                                  [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); }});
 }
 
 TFormGruppe& ApplicationWindows::Gruppe() {
-    if (!gruppe_) {
-        gruppeDialogs_ = std::make_unique<QtDialogs>();
-        GruppeHooks hooks;
-        hooks.editor.closed = [this] {
-            mainForm_->EditorClosed(EditorSlot::GroupEditor);
-            mainForm_->activateWindow();
-        };
-        hooks.editor.showHelp = [this](int context) { mainForm_->ShowHelp(context); };
-        gruppe_ = std::make_unique<TFormGruppe>(store_, *gruppeDialogs_, hooks);
-        gruppeDialogs_->SetParent(gruppe_.get());
-    }
-    return *gruppe_;
+    return EditorOnce(gruppe_, gruppeDialogs_, store_, GruppeHooks{HooksFor(EditorSlot::GroupEditor), {}});
 }
 
 void ApplicationWindows::OpenSystemConfiguration() {

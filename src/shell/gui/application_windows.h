@@ -5,7 +5,9 @@
 
 #include "config/system_configuration.h"
 #include "link/open_editors.h"
+#include "shell/main_window_model.h"
 #include "shell/shell_hooks.h"
+#include "tables/gui/table_editor_window.h"
 
 namespace ovis {
 class ProjectStore;
@@ -17,7 +19,6 @@ class TMainForm;
 class TFormKonfig;
 class TFormKlPlan;
 class TFormGruppe;
-class TableEditorWindow;
 class QtDialogs;
 class LinkController;
 
@@ -53,6 +54,8 @@ private:
     void OpenSystemConfiguration();
     void ConnectInterfaceCommands();
     TableEditorWindow* EditorWindow(EditorKind editor) const;
+    // Closing clears the editor's entry of EditorOpenFlags; help goes to the main window.
+    EditorHooks HooksFor(EditorSlot slot);
 
     ProjectStore& store_;
     Dialogs& dialogs_;
