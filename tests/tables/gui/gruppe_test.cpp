@@ -14,6 +14,7 @@
 #include "tables/group_columns.h"
 #include "tables/group_fixture.h"
 #include "tables/gui/Zel_Gruppe.h"
+#include "tables/gui/grid_driver.h"
 #include "tables/gui/chooser_popup.h"
 #include "tables/gui/grid_font.h"
 
@@ -48,29 +49,15 @@ struct Editor : test::GroupProject {
 
     void Mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
                Qt::MouseButton button = Qt::LeftButton) {
-        QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        test::SendMouse(target, type, at, buttons, button);
     }
-    void Drag(QPoint from, QPoint to) {
-        Mouse(Viewport(), QEvent::MouseButtonPress, from, Qt::LeftButton);
-        Mouse(Viewport(), QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton);
-        Mouse(Viewport(), QEvent::MouseButtonRelease, to, Qt::NoButton);
-    }
+    void Drag(QPoint from, QPoint to) { test::DragOn(Viewport(), from, to); }
     void Click(int row, int column) { Drag(Cell(row, column), Cell(row, column)); }
     void RightClick(int row, int column) {
         Mouse(Viewport(), QEvent::MouseButtonPress, Cell(row, column), Qt::RightButton, Qt::RightButton);
         Mouse(Viewport(), QEvent::MouseButtonRelease, Cell(row, column), Qt::NoButton, Qt::RightButton);
     }
-    void Choose(const QString& entry) {
-        ChooserPopup* chooser = window.Grid()->Chooser();
-        QVERIFY(chooser->isVisible());
-        const auto found = chooser->findItems(entry, Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        const QPoint at = chooser->visualItemRect(found.front()).center();
-        QTest::mouseMove(chooser->viewport(), at);
-        QTest::mouseClick(chooser->viewport(), Qt::LeftButton, {}, at);
-        QVERIFY(!chooser->isVisible());
-    }
+    void Choose(const QString& entry) { test::ChooseEntry(window.Grid()->Chooser(), entry); }
     QStringList ChooserEntries() {
         QStringList entries;
         for (int i = 0; i < window.Grid()->Chooser()->count(); ++i) entries << window.Grid()->Chooser()->item(i)->text();

@@ -14,6 +14,7 @@
 
 #include "support/file_bytes.h"
 #include "tables/gui/Zel_Klemmenplan.h"
+#include "tables/gui/grid_driver.h"
 #include "tables/gui/chooser_popup.h"
 #include "tables/gui/grid_font.h"
 #include "tables/gui/terminal_panel_widget.h"
@@ -63,27 +64,11 @@ struct Editor : test::IoProject {
 
     void Mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
                Qt::MouseButton button = Qt::LeftButton) {
-        QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        test::SendMouse(target, type, at, buttons, button);
     }
-    // Press on one cell, drag to another, release there.
-    void Drag(QWidget* target, QPoint from, QPoint to) {
-        Mouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton);
-        Mouse(target, QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton);
-        Mouse(target, QEvent::MouseButtonRelease, to, Qt::NoButton);
-    }
+    void Drag(QWidget* target, QPoint from, QPoint to) { test::DragOn(target, from, to); }
     void Click(int row, int column) { Drag(Viewport(), Cell(row, column), Cell(row, column)); }
-    // Clicks the entry of an open chooser.
-    void Choose(ChooserPopup* chooser, const QString& entry) {
-        QVERIFY(chooser->isVisible());
-        const auto found = chooser->findItems(entry, Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        const QPoint at = chooser->visualItemRect(found.front()).center();
-        QTest::mouseMove(chooser->viewport(), at);
-        QCOMPARE(chooser->currentItem(), found.front());
-        QTest::mouseClick(chooser->viewport(), Qt::LeftButton, {}, at);
-        QVERIFY(!chooser->isVisible());
-    }
+    void Choose(ChooserPopup* chooser, const QString& entry) { test::ChooseEntry(chooser, entry); }
 };
 
 }  // namespace
