@@ -22,9 +22,4 @@ constexpr std::optional<int> ListIndexForBaudFactor(int factor) {
     return std::nullopt;
 }
 
-constexpr std::optional<int> BaudRateForFactor(int factor) {
-    if (!ListIndexForBaudFactor(factor)) return std::nullopt;
-    return 9600 * factor;
-}
-
 }  // namespace ovis

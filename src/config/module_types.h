@@ -44,11 +44,4 @@ constexpr std::optional<ModulTyp> ModuleTypeOf(int code) {
     return ModulTypen[code];
 }
 
-// The code of a module type name, nothing for an unknown name.
-constexpr std::optional<int> ModuleCodeOf(std::string_view name) {
-    for (int code = 1; code <= kModuleTypeCount; ++code)
-        if (ModulTypen[code].Name == name) return code;
-    return std::nullopt;
-}
-
 }  // namespace ovis

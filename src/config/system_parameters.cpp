@@ -46,8 +46,6 @@ int CountModules(const TParameterRecord& record) {
 
 SystemParameters::SystemParameters() : record_(DefaultParameterRecord()), saved_(record_) { Derive(); }
 
-bool SystemParameters::DiffersFromSavedImage() const { return std::memcmp(&record_, &saved_, sizeof record_) != 0; }
-
 void SystemParameters::Derive() {
     folderCount_ = CountAcquisitionFolders(record_);
     moduleCount_ = CountModules(record_);

@@ -31,7 +31,6 @@ public:
     TParameterRecord& Record() { return record_; }
     const TParameterRecord& Record() const { return record_; }
     const TParameterRecord& SavedImage() const { return saved_; }
-    bool DiffersFromSavedImage() const;
 
     // Reads "Parameter.ofp" of the project directory; IoError leaves everything unchanged.
     void Load(const std::filesystem::path& projectDir);

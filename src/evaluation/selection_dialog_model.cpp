@@ -41,8 +41,6 @@ SelectionDialogModel SelectionDialogModel::ForFolder(SelectionCaller caller, std
     return model;
 }
 
-SelectionDialogModel SelectionDialogModel::Empty() { return {}; }
-
 void SelectionDialogModel::AllOrNone() {
     if (ticked_.empty()) return;
     const bool tick = !ticked_.front();

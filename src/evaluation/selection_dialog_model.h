@@ -26,8 +26,6 @@ public:
     // Folder modes: the folder's message names (record bytes), ticked from its selection record.
     static SelectionDialogModel ForFolder(SelectionCaller caller, std::vector<std::string> names,
                                           const TAuswahlRecord& selection);
-    // "Tabelle": an empty list that changes nothing.
-    static SelectionDialogModel Empty();
 
     SelectionCaller Caller() const { return caller_; }
     std::size_t Count() const { return names_.size(); }

@@ -16,14 +16,12 @@ void SelectionTable::Load(const std::filesystem::path& projectDir) {
     auto bytes = ReadFileWithRetries(path, OpenRetry{10, std::chrono::milliseconds(10)});
     if (!bytes) {
         ShowAll();
-        loadFailed_ = true;
         return;
     }
     auto records = DecodeRecords<TAuswahlRecord>(*bytes, path);
     ShowAll();
     std::size_t n = std::min(records.size(), records_.size());
     std::copy_n(records.begin(), n, records_.begin());
-    loadFailed_ = false;
 }
 
 void SelectionTable::Save(const std::filesystem::path& projectDir) const {

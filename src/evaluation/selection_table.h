@@ -18,7 +18,7 @@ public:
     const TAuswahlRecord& Folder(int index) const { return records_.at(index); }
 
     // Reads the records present in the file into folders 0, 1, ...; the others stay all shown.
-    // After 10 failed attempts to open it everything is shown and LoadFailed() is true.
+    // After 10 failed attempts to open it everything is shown.
     void Load(const std::filesystem::path& projectDir);
     // Writes all 15 records.
     void Save(const std::filesystem::path& projectDir) const;
@@ -28,7 +28,6 @@ public:
     // deletion, folder 1 shows everything instead.
     void RemoveFolder(int folder, int folderCountBefore);
 
-    bool LoadFailed() const { return loadFailed_; }
     // True when any of the first `messageCount` entries of folder 0 is set.
     bool AnySelected(std::size_t messageCount) const;
 
@@ -36,7 +35,6 @@ public:
 
 private:
     std::array<TAuswahlRecord, kFolderCount> records_;
-    bool loadFailed_ = false;
 };
 
 }  // namespace ovis

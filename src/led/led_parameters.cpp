@@ -39,8 +39,6 @@ void ResetLedParametersForNewProject(TLedParameterRecord& record) {
 
 LedParameters::LedParameters() : live_(DefaultLedParameterRecord()), saved_(live_), working_(live_) {}
 
-bool LedParameters::DiffersFromSavedImage() const { return std::memcmp(&live_, &saved_, sizeof live_) != 0; }
-
 void LedParameters::Load(const std::filesystem::path& projectDir) {
     TLedParameterRecord loaded = live_;
     ReadSingleRecord(ResolveInDirectory(projectDir, kLedParameterFileName), loaded);

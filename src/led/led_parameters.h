@@ -23,7 +23,6 @@ public:
     const TLedParameterRecord& Record() const { return live_; }
     const TLedParameterRecord& SavedImage() const { return saved_; }
     TLedParameterRecord& WorkingCopy() { return working_; }
-    bool DiffersFromSavedImage() const;
 
     // IoError (missing, unreadable, shorter than one record) leaves all three unchanged.
     void Load(const std::filesystem::path& projectDir);

@@ -17,9 +17,6 @@ using ProgramTable = RecordTable<TProgrammLine>;
 
 std::filesystem::path ProgramFilePath(const std::filesystem::path& projectDir, const std::string& name);
 
-// "Main" first, then every other "*.pgm" in directory order, by name without ".pgm".
-std::vector<std::string> ListPrograms(const std::filesystem::path& projectDir);
-
 struct CurrentProgram {
     std::string name = kMainProgram;
     ProgramTable lines;

@@ -42,10 +42,6 @@ SignalTable::SignalTable() {
     saved_ = records_;
 }
 
-bool SignalTable::DiffersFromSavedImage() const {
-    return std::memcmp(records_.data(), saved_.data(), sizeof records_) != 0;
-}
-
 void SignalTable::Load(const std::filesystem::path& projectDir) {
     auto path = ResolveInDirectory(projectDir, kSignalFileName);
     auto bytes = ReadFileWithRetries(path);

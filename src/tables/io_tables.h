@@ -29,7 +29,6 @@ public:
     TIoSignalRecord& Module(int position) { return records_.at(position - 1); }
     const TIoSignalRecord& Module(int position) const { return records_.at(position - 1); }
     const TIoSignalRecord& SavedModule(int position) const { return saved_.at(position - 1); }
-    bool DiffersFromSavedImage() const;
     void TakeSavedImage() { saved_ = records_; }
 
     // Reads the first 20 records of "IOSignale.ofd"; a missing file or one with fewer than

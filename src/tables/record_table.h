@@ -86,12 +86,6 @@ public:
     std::size_t SavedCount() const { return savedCount_; }
     const Record& SavedRow(std::size_t index) const { return saved_.at(index); }
 
-    // True when the rows in use or the count differ from the saved image.
-    bool DiffersFromSavedImage() const {
-        return count_ != savedCount_ ||
-               (count_ && std::memcmp(rows_.data(), saved_.data(), count_ * sizeof(Record)) != 0);
-    }
-
     // Loads the table file: the open is retried; a file that cannot be opened gives an empty
     // table. A damaged file raises IoError and leaves the table as it was.
     TableLoadResult Load(const std::filesystem::path& path, OpenRetry retry = {}) {
