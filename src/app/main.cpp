@@ -5,11 +5,11 @@
 
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
-#include "shell/gui/qt_dialogs.h"
+#include "platform/gui/qt_dialogs.h"
 #include "shell/gui/single_instance.h"
 #include "shell/gui/startup.h"
 #include "shell/gui/toolbar_icons.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -7,7 +7,7 @@
 #include "cli/command_registry.h"
 #include "cli/stderr_dialogs.h"
 #include "records/io_error.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "tables/table_save_checks.h"
 
 namespace ovis::cli {

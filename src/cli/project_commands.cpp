@@ -9,8 +9,8 @@
 #include "cli/parameter_listing.h"
 #include "records/codepage.h"
 #include "shell/demo_project.h"
-#include "shell/project_names.h"
-#include "shell/project_store.h"
+#include "project/project_names.h"
+#include "project/project_store.h"
 
 namespace ovis::cli {
 namespace {

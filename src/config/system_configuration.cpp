@@ -6,8 +6,8 @@
 #include "config/system_parameters.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
-#include "shell/project_names.h"
-#include "shell/project_store.h"
+#include "project/project_names.h"
+#include "project/project_store.h"
 
 namespace ovis {
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 #include "config/module_types.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 namespace ovis {
 namespace {

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "shell/shell_hooks.h"
 
 namespace ovis {

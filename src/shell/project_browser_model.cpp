@@ -5,9 +5,9 @@
 
 #include "records/io_error.h"
 #include "records/typed_file.h"
-#include "shell/file_types.h"
-#include "shell/project_names.h"
-#include "shell/project_store.h"
+#include "project/file_types.h"
+#include "project/project_names.h"
+#include "project/project_store.h"
 
 namespace ovis {
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 namespace ovis {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "tables/group_check.h"
 #include "tables/group_columns.h"
 #include "tables/table_save_checks.h"

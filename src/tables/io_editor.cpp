@@ -1,6 +1,6 @@
 #include "tables/io_editor.h"
 
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 namespace ovis {
 namespace {

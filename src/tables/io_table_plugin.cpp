@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "tables/io_columns.h"
 #include "tables/table_save_checks.h"
 

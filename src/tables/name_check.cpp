@@ -4,7 +4,7 @@
 
 #include "records/codepage.h"
 #include "tables/grid_selection.h"
-#include "shell/project_tables.h"
+#include "project/project_tables.h"
 
 namespace ovis {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/project_tables.h"
+#include "project/project_tables.h"
 #include "tables/group_check.h"
 #include "tables/io_order_check.h"
 

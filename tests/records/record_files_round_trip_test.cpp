@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/project_tables.h"
+#include "project/project_tables.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

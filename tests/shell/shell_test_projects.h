@@ -6,7 +6,7 @@
 #include <string>
 
 #include "records/typed_file.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 namespace ovis::test {
 

@@ -2,7 +2,7 @@
 // A base directory in a temporary folder with a project store over fresh tables.
 #include <memory>
 
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 

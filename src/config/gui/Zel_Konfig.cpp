@@ -22,8 +22,8 @@
 
 #include "config/baud_coding.h"
 #include "config/module_types.h"
-#include "shell/gui/text_conversion.h"
-#include "shell/project_store.h"
+#include "platform/gui/text_conversion.h"
+#include "project/project_store.h"
 
 namespace ovis::gui {
 namespace {

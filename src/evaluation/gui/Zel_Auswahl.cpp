@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 
 namespace ovis::gui {
 

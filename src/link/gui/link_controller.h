@@ -12,7 +12,7 @@
 #include "link/delay.h"
 #include "link/gui/Zel_Global.h"
 #include "link/gui/Zel_RS232.h"
-#include "link/gui/qt_pump.h"
+#include "platform/gui/qt_pump.h"
 #include "link/housekeeping.h"
 #include "link/interface_actions.h"
 #include "link/link.h"

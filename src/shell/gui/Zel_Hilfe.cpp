@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 #include "shell/help_pages.h"
 
 namespace ovis::gui {

@@ -21,7 +21,7 @@
 #include "shell/gui/Zel_Open.h"
 #include "shell/gui/led_display_image.h"
 #include "shell/gui/report_printer.h"
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 #include "shell/gui/toolbar_icons.h"
 #include "shell/help_pages.h"
 #include "shell/start_view_display.h"

@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 #include "records/io_error.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 namespace ovis::gui {
 namespace fs = std::filesystem;

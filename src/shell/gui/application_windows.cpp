@@ -3,8 +3,8 @@
 #include "config/gui/Zel_Konfig.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
-#include "shell/gui/qt_dialogs.h"
-#include "shell/project_store.h"
+#include "platform/gui/qt_dialogs.h"
+#include "project/project_store.h"
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
 

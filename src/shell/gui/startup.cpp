@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "records/io_error.h"
-#include "shell/file_types.h"
-#include "shell/project_store.h"
+#include "project/file_types.h"
+#include "project/project_store.h"
 
 namespace ovis::gui {
 

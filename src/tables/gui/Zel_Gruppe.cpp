@@ -3,7 +3,7 @@
 #include <QHideEvent>
 
 #include "evaluation/gui/Zel_Auswahl.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "tables/group_columns.h"
 
 namespace ovis::gui {

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <numeric>
 
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 #include "tables/gui/chooser_popup.h"
 #include "tables/gui/grid_font.h"
 

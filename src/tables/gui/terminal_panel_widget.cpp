@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 #include "tables/gui/chooser_popup.h"
 #include "tables/gui/grid_font.h"
 #include "tables/gui/table_grid.h"

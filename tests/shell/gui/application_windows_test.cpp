@@ -7,7 +7,7 @@
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
 #include "support/scripted_dialogs.h"

@@ -24,7 +24,7 @@
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/Zel_Open.h"
 #include "shell/gui/led_display_image.h"
-#include "shell/project_store.h"
+#include "project/project_store.h"
 #include "shell/shell_test_projects.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"

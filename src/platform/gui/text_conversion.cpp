@@ -1,4 +1,4 @@
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 
 #include "records/codepage.h"
 

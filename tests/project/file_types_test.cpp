@@ -1,4 +1,4 @@
-#include "shell/file_types.h"
+#include "project/file_types.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/project_names.h"
+#include "project/project_names.h"
 
 #include "platform/dialogs.h"
 #include "records/codepage.h"

@@ -1,4 +1,4 @@
-#include "link/gui/qt_pump.h"
+#include "platform/gui/qt_pump.h"
 
 #include <QCoreApplication>
 

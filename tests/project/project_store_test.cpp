@@ -1,4 +1,4 @@
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 #include <gtest/gtest.h>
 

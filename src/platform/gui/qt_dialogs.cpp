@@ -1,11 +1,11 @@
-#include "shell/gui/qt_dialogs.h"
+#include "platform/gui/qt_dialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "shell/gui/text_conversion.h"
+#include "platform/gui/text_conversion.h"
 
 namespace ovis::gui {
 

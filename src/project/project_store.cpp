@@ -1,4 +1,4 @@
-#include "shell/project_store.h"
+#include "project/project_store.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 
 #include "records/codepage.h"
 #include "records/typed_file.h"
-#include "shell/project_names.h"
+#include "project/project_names.h"
 #include "tables/table_capacity.h"
 
 namespace ovis {

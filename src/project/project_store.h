@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
-#include "shell/project_tables.h"
+#include "project/project_tables.h"
 
 namespace ovis {
 
