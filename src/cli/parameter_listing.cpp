@@ -1,8 +1,10 @@
 #include "cli/parameter_listing.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "config/module_types.h"
+#include "led/led_colours.h"
 #include "records/codepage.h"
 
 namespace ovis::cli {
@@ -42,6 +44,27 @@ std::string ParameterListing(const TParameterRecord& r) {
     line("ResetUmMitternacht", r.ResetUmMitternacht.get());
     line("ServerDirectory", Quoted(r.ServerDirectory.view()));
     line("Systemerweiterung", r.Systemerweiterung.get());
+    return out.str();
+}
+
+std::string LedParameterListing(const TLedParameterRecord& r) {
+    std::ostringstream out;
+    auto line = [&](const std::string& field, const auto& value) { out << field << " = " << value << '\n'; };
+    line("AnzahlModule", r.AnzahlModule.get());
+    line("UrsprungX", r.UrsprungX.get());
+    line("UrsprungY", r.UrsprungY.get());
+    line("RasterX", r.RasterX.get());
+    line("RasterY", r.RasterY.get());
+    line("AbstandX", r.AbstandX.get());
+    line("AbstandY", r.AbstandY.get());
+    const int modules = std::clamp<int>(r.AnzahlModule, 0, kMaxLedModules);
+    for (int m = 0; m < modules; ++m) {
+        const std::string index = "[" + std::to_string(m + 1) + "]";
+        line("Position" + index, std::to_string(r.Position[m].X) + " " + std::to_string(r.Position[m].Y));
+        const int colour = r.ModuleFarbe[m];
+        line("ModuleFarbe" + index, std::to_string(colour) + " (" + std::string(ModuleColourName(colour).value_or("unbekannt")) + ")");
+        line("ModulHelligkeit" + index, r.ModulHelligkeit[m].get());
+    }
     return out.str();
 }
 

@@ -3,10 +3,13 @@
 #include <string>
 
 #include "config/parameter_record.h"
+#include "led/led_parameter_record.h"
 
 namespace ovis::cli {
 
 std::string ParameterListing(const TParameterRecord& record);
+// The LED parameters; positions, colours and brightness of the modules 1 to `AnzahlModule`.
+std::string LedParameterListing(const TLedParameterRecord& record);
 
 // A record string as a quoted UTF-8 text with \" and \\ escaped.
 std::string Quoted(std::string_view recordBytes);

@@ -49,9 +49,12 @@ int NewProjectCommand(const std::vector<std::string>& args) {
 
 int ParamsCommand(const std::vector<std::string>& args) {
     Arguments a(args, {});
+    const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
     SystemParameters parameters;
-    parameters.Load(a.Required(0, "PROJEKTVERZEICHNIS"));
-    std::cout << ParameterListing(parameters.Record());
+    parameters.Load(projectDir);
+    LedParameters ledParameters;
+    ledParameters.Load(projectDir);
+    std::cout << ParameterListing(parameters.Record()) << LedParameterListing(ledParameters.Record());
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "led/led_check.h"
 #include "project/project_tables.h"
 #include "tables/group_check.h"
 #include "tables/io_order_check.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr std::array kChecks{
     TableSaveCheck{"io", &CheckIoTableForSave},
     TableSaveCheck{"groups", &CheckGroupTableForSave},
+    TableSaveCheck{"led", &CheckLedTableForSave},
 };
 
 }  // namespace
