@@ -1,6 +1,6 @@
 #include "led/led_font.h"
 
-#include <string_view>
+#include <algorithm>
 
 namespace ovis {
 namespace {
@@ -156,6 +156,12 @@ bool ShowableInStandardFont(std::uint8_t textByte) {
     if (textByte >= kFirstCode && textByte < 127) return true;
     if (textByte == kEuroSign) return true;
     return FontCode(textByte) != textByte;
+}
+
+std::optional<std::size_t> FirstUnshowableCharacter(std::string_view text) {
+    const auto it = std::find_if(text.begin(), text.end(), [](char c) { return !ShowableInStandardFont(std::uint8_t(c)); });
+    if (it == text.end()) return std::nullopt;
+    return std::size_t(it - text.begin());
 }
 
 Glyph StandardGlyph(std::uint8_t textByte) {

@@ -3,6 +3,8 @@
 // bit 6 the top LED and bit 0 the bottom LED.
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace ovis {
 
@@ -21,6 +23,9 @@ std::uint8_t FontCode(std::uint8_t textByte);
 // that would otherwise show the German letters, and all other characters above 135) shows
 // blank; the editor refuses them on entry.
 bool ShowableInStandardFont(std::uint8_t textByte);
+
+// The position of the first byte of `text` that is not showable; nothing when all are.
+std::optional<std::size_t> FirstUnshowableCharacter(std::string_view text);
 
 // The glyph of a text byte; a blank glyph when the byte is not showable.
 Glyph StandardGlyph(std::uint8_t textByte);

@@ -57,6 +57,14 @@ TEST(LedFont, ControlCharactersTypographicMarksAndOtherLettersAreNotShowable) {
     EXPECT_NE(StandardGlyph(130), StandardGlyph(214));
 }
 
+TEST(LedFont, FirstUnshowableCharacterOfAText) {
+    EXPECT_EQ(FirstUnshowableCharacter("Gr\xFC\xDF" "e 5 \x80!"), std::nullopt);  // "Grüße 5 €!"
+    EXPECT_EQ(FirstUnshowableCharacter(""), std::nullopt);
+    EXPECT_EQ(FirstUnshowableCharacter("ab\xE9" "c"), 2u);  // é
+    EXPECT_EQ(FirstUnshowableCharacter("\x84Zitat"), 0u);    // low double quote
+    EXPECT_EQ(FirstUnshowableCharacter("a\tb"), 1u);
+}
+
 TEST(LedFont, LettersThatShareAGlyphOnlyWhereIntended) {
     // Only "O" and "0" look alike; every other pair of showable characters differs.
     for (int a = 32; a < 256; ++a) {
