@@ -10,8 +10,6 @@
 namespace ovis {
 
 inline constexpr const char* kNewLedRowName = "LED - Meldung";
-inline constexpr int kMaxColourParts = 28;
-inline constexpr int kMaxBrightnessParts = 11;
 inline constexpr std::uint8_t kNoBrightness = 0;
 
 // A new row; direction, unit and recording come from `currentRow` when the table has rows,

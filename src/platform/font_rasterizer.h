@@ -32,7 +32,8 @@ class FontRasterizer {
 public:
     virtual ~FontRasterizer() = default;
     // `text` (code page 1252 bytes) drawn in black on white, without smoothing, with the top
-    // left of its first character cell at pixel (x, y) of a raster at least `width` wide.
+    // left of its first character cell at pixel (x, y) of a raster at least `width` wide; a
+    // drawing that rises above the cell (accents) starts at row y instead of being cut off.
     virtual MonoRaster Draw(std::string_view text, const FontSpec& font, int x, int y, int width) = 0;
 };
 

@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kDotsPerMeterAt96Dpi = 3780;
 constexpr int kMinimumHeight = 18;  // the top row is searched down to row 10, then 7 rows
+constexpr int kRoomAbove = 16;
 
 QFont QFontOf(const FontSpec& spec) {
     QFont font(FromRecord(spec.name));
@@ -33,14 +34,17 @@ MonoRaster QtFontRasterizer::Draw(std::string_view text, const FontSpec& spec, i
     const QFont font = QFontOf(spec);
     const QString shown = FromRecord(text);
 
-    QImage probe(1, 1, QImage::Format_RGB32);
-    probe.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
-    probe.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
-    const QFontMetrics metrics(font, &probe);
-    const int imageWidth = std::max(width, x + metrics.horizontalAdvance(shown) + 1);
-    const int imageHeight = std::max(kMinimumHeight, y + metrics.height() + 1);
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
+    const QFontMetrics metrics(font, &image);
+    const int rasterWidth = std::max(width, x + metrics.horizontalAdvance(shown) + 1);
+    const int rasterHeight = std::max(kMinimumHeight, y + metrics.height() + 1);
 
-    QImage image(imageWidth, imageHeight, QImage::Format_RGB32);
+    // Drawn with room above the character cell: accents that rise above the font's ascent
+    // (the cell of a desktop font on the original platform includes them) move the drawing down
+    // instead of being cut off.
+    image = QImage(rasterWidth, rasterHeight + kRoomAbove, QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
     image.fill(Qt::white);
@@ -50,18 +54,26 @@ MonoRaster QtFontRasterizer::Draw(std::string_view text, const FontSpec& spec, i
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(x, y + QFontMetrics(font, &image).ascent(), shown);
+        painter.drawText(x, kRoomAbove + y + metrics.ascent(), shown);
     }
+    auto dark = [&](int px, int py) { return qGray(reinterpret_cast<const QRgb*>(image.constScanLine(py))[px]) < 128; };
+
+    int inkTop = image.height();
+    for (int py = 0; py < image.height() && inkTop == image.height(); ++py)
+        for (int px = 0; px < image.width(); ++px)
+            if (dark(px, py)) {
+                inkTop = py;
+                break;
+            }
+    const int firstRow = std::clamp(inkTop - y, 0, kRoomAbove);
 
     MonoRaster raster;
-    raster.width = image.width();
-    raster.height = image.height();
+    raster.width = rasterWidth;
+    raster.height = rasterHeight;
     raster.dark.resize(std::size_t(raster.width) * std::size_t(raster.height));
-    for (int py = 0; py < raster.height; ++py) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(py));
+    for (int py = 0; py < raster.height; ++py)
         for (int px = 0; px < raster.width; ++px)
-            raster.dark[std::size_t(py) * std::size_t(raster.width) + std::size_t(px)] = qGray(line[px]) < 128;
-    }
+            raster.dark[std::size_t(py) * std::size_t(raster.width) + std::size_t(px)] = dark(px, firstRow + py);
     return raster;
 }
 
