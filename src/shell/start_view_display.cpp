@@ -6,15 +6,8 @@
 
 namespace ovis {
 
-LedColourPair ModuleColourPair(int colourCode) {
-    switch (static_cast<LedModuleColour>(colourCode)) {
-        case LedModuleColour::Gelb: return {0xFFFF00, 0x606000};
-        case LedModuleColour::Gruen: return {0x00FF00, 0x006000};
-        case LedModuleColour::Blau: return {0x0000FF, 0x000060};
-        case LedModuleColour::Weiss: return {0xFFFFFF, 0x5F5F5F};
-        case LedModuleColour::Rot:
-        default: return {0xFF0000, 0x600000};
-    }
+LedShades ModuleColourPair(int colourCode) {
+    return ModuleShades(colourCode).value_or(*ModuleShades(static_cast<int>(LedModuleColour::Rot)));
 }
 
 DisplayColumns StartViewColumns(const LedTable& table) {

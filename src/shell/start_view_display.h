@@ -4,18 +4,13 @@
 #include <array>
 #include <cstdint>
 
+#include "led/led_colours.h"
 #include "led/led_table.h"
 
 namespace ovis {
 
-// Colours as 0xRRGGBB.
-struct LedColourPair {
-    std::uint32_t lit;
-    std::uint32_t dark;
-};
-
-// The lit and dark colour of a module colour code (1 "Rot" to 5 "Weiß"); other codes show red.
-LedColourPair ModuleColourPair(int colourCode);
+// The lit and dark shade of a module colour code (1 "Rot" to 5 "Weiß"); other codes show red.
+LedShades ModuleColourPair(int colourCode);
 
 using DisplayColumns = std::array<std::uint8_t, kLedColumns>;
 

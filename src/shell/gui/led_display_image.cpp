@@ -13,7 +13,7 @@ LedDisplayImage::LedDisplayImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void LedDisplayImage::SetPicture(const DisplayColumns& columns, LedColourPair colours) {
+void LedDisplayImage::SetPicture(const DisplayColumns& columns, LedShades colours) {
     columns_ = columns;
     colours_ = colours;
     update();

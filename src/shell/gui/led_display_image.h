@@ -17,16 +17,16 @@ public:
 
     explicit LedDisplayImage(QWidget* parent = nullptr);
 
-    void SetPicture(const DisplayColumns& columns, LedColourPair colours);
+    void SetPicture(const DisplayColumns& columns, LedShades colours);
     const DisplayColumns& Columns() const { return columns_; }
-    LedColourPair Colours() const { return colours_; }
+    LedShades Colours() const { return colours_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     DisplayColumns columns_{};
-    LedColourPair colours_ = ModuleColourPair(0);
+    LedShades colours_ = ModuleColourPair(0);
 };
 
 }  // namespace ovis::gui
