@@ -77,6 +77,7 @@ private:
     QElapsedTimer typingClock_;
     ProjectRecognition result_;
     BrowserViewStyle style_;
+    int baseWidth_ = 0;  // the dialog's width with fewer than 10 items
     std::function<void(int)> showHelp_;
 
     QComboBox* pathBox_;

@@ -233,6 +233,29 @@ private slots:
         fs::remove(tree.base / "Projekte" / "liesmich.txt");
     }
 
+    void theModificationTimeFitsItsColumnAtTheFontInUse() {
+        const QFont original = QApplication::font();
+        struct Restore {
+            QFont font;
+            ~Restore() { QApplication::setFont(font); }
+        } restore{original};
+        QFont large = original;
+        if (original.pointSizeF() > 0)
+            large.setPointSizeF(original.pointSizeF() * 2);
+        else
+            large.setPixelSize(original.pixelSize() * 2);
+        QApplication::setFont(large);
+
+        auto browser = Open();
+        QTreeView* view = browser->ReportView();
+        const QString text = view->model()->index(RowOf(*browser, "Anlage"), 3).data().toString();
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(view->columnWidth(3) >= view->fontMetrics().horizontalAdvance(text) + 8,
+                 qPrintable(QStringLiteral("%1 for %2").arg(view->columnWidth(3)).arg(text)));
+        const QString title = view->model()->headerData(3, Qt::Horizontal).toString();
+        QVERIFY(view->columnWidth(3) >= view->header()->fontMetrics().horizontalAdvance(title));
+    }
+
     void theViewStyleIsRememberedForTheNextOpening() {
         {
             auto browser = Open();
