@@ -8,7 +8,8 @@ namespace ovis::cli {
 
 std::string ParameterListing(const TParameterRecord& record);
 
-// A record string as a quoted UTF-8 text with \" and \\ escaped.
+// A record string as UTF-8 text between double quotes, as it is but for its control characters
+// (EscapeControlCharacters).
 std::string Quoted(std::string_view recordBytes);
 
 }  // namespace ovis::cli
