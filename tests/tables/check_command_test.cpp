@@ -60,7 +60,7 @@ TEST(CheckCommand, FindsNamesInTheOtherTablesOfTheProject) {
     WriteRecords(project.Dir() / "Timer.ofd", &timer, 1);
     ovis::test::ProgramRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("\\x0D                       Zeile Nr. 1 von Timer!\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\\x0D                       Zeile Nr. 1 von Timer!\\x0D"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("cursor 1 1\n"), std::string::npos);
 }
 

@@ -1,6 +1,7 @@
 // The composed program: main window, I/O editor and Interface link working together on the demo,
 // with the Interface simulator on COM1.
 #include <QAction>
+#include <QToolButton>
 #include <QtTest>
 
 #include "link/gui/link_controller.h"
