@@ -6,6 +6,7 @@
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
 #include "platform/gui/qt_dialogs.h"
+#include "platform/gui/qt_translations.h"
 #include "shell/gui/single_instance.h"
 #include "shell/gui/startup.h"
 #include "shell/gui/toolbar_icons.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ovis::gui::InstallGermanQtTranslations(app);
     QCoreApplication::setOrganizationName(QStringLiteral("Ovis"));
     QCoreApplication::setApplicationName(QStringLiteral("Ovis"));
 

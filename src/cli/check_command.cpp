@@ -7,6 +7,7 @@
 #include "cli/command_registry.h"
 #include "cli/stderr_dialogs.h"
 #include "records/io_error.h"
+#include "records/terminal_text.h"
 #include "project/project_store.h"
 #include "tables/table_save_checks.h"
 
@@ -45,7 +46,8 @@ int CheckCommand(const std::vector<std::string>& args) {
         std::cout << "ok\n";
         return kCheckPassed;
     }
-    std::cout << PrintableText(failure->message) << "\ncursor " << failure->row << ' ' << failure->column << '\n';
+    // The message names rows of the file: one line, its control characters escaped.
+    std::cout << EscapeControlCharacters(failure->message) << "\ncursor " << failure->row << ' ' << failure->column << '\n';
     return kCheckFailed;
 }
 

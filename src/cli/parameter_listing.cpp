@@ -6,16 +6,12 @@
 #include "config/module_types.h"
 #include "led/led_colours.h"
 #include "records/codepage.h"
+#include "records/terminal_text.h"
 
 namespace ovis::cli {
 
 std::string Quoted(std::string_view recordBytes) {
-    std::string out = "\"";
-    for (char c : ToUtf8(recordBytes)) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + "\"";
+    return "\"" + EscapeControlCharacters(ToUtf8(recordBytes)) + "\"";
 }
 
 std::string ParameterListing(const TParameterRecord& r) {

@@ -11,7 +11,8 @@ std::string ParameterListing(const TParameterRecord& record);
 // The LED parameters; positions, colours and brightness of the modules 1 to `AnzahlModule`.
 std::string LedParameterListing(const TLedParameterRecord& record);
 
-// A record string as a quoted UTF-8 text with \" and \\ escaped.
+// A record string as UTF-8 text between double quotes, as it is but for its control characters
+// (EscapeControlCharacters).
 std::string Quoted(std::string_view recordBytes);
 
 }  // namespace ovis::cli

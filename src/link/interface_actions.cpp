@@ -18,6 +18,14 @@ void Call(const std::function<void()>& hook) {
 
 bool Ask(const std::function<bool()>& hook) { return hook && hook(); }
 
+// True when the window an action ends in exists; otherwise the user is told it comes later.
+template <typename Hook>
+bool Built(const Hook& hook, Dialogs& dialogs) {
+    if (hook) return true;
+    dialogs.Information(kLaterVersionNote);
+    return false;
+}
+
 }  // namespace
 
 InterfaceActions::InterfaceActions(Link& link, Dialogs& dialogs, ActionTimer& timer, ProgressWindows& progressWindows,
@@ -41,7 +49,7 @@ void InterfaceActions::StartAction(ActionTag tag) {
 }
 
 void InterfaceActions::InterfaceNeukonfigurationClick() {
-    if (!linkIdle_) return;
+    if (!linkIdle_ || !Built(hooks_.transferConfiguration, dialogs_)) return;
     ActionTag tag;
     switch (dialogs_.Show(BoxKind::Question, kConfigureWithoutBackupQuestion, Buttons::YesNoCancel)) {
         case Answer::Yes: tag = ActionTag::Configure; break;
@@ -59,7 +67,10 @@ void InterfaceActions::InterfaceNeukonfigurationClick() {
 void InterfaceActions::InterfaceResetClick() {
     if (!linkIdle_) return;
     switch (dialogs_.Show(BoxKind::Question, kResetQuestion, Buttons::YesNoCancel)) {
-        case Answer::Yes: StartAction(ActionTag::ResetWithAnalyser); break;
+        case Answer::Yes:
+            if (!Built(hooks_.openOnlineAnalyser, dialogs_)) return;
+            StartAction(ActionTag::ResetWithAnalyser);
+            break;
         case Answer::No: StartAction(ActionTag::Reset); break;
         default: return;
     }
@@ -78,13 +89,13 @@ void InterfaceActions::AnsichtAnalyserClick(bool fromProjectOpen) {
         Call(hooks_.raiseAnalyser);
         return;
     }
-    if (Ask(hooks_.analyserOnline)) return;
+    if (Ask(hooks_.analyserOnline) || !Built(hooks_.openOnlineAnalyser, dialogs_)) return;
     StartAction(ActionTag::AnalyserOnline);
     link_.Port().ReopenPort();
 }
 
 void InterfaceActions::VisualisierungClick() {
-    if (!linkIdle_ || Ask(hooks_.visualisationOpen)) return;
+    if (!linkIdle_ || Ask(hooks_.visualisationOpen) || !Built(hooks_.openOnlineVisualisation, dialogs_)) return;
     StartAction(ActionTag::VisualisationOnline);
 }
 
@@ -93,7 +104,7 @@ void InterfaceActions::AnsichtCounterClick() {
         Call(hooks_.raiseCounterWindow);
         return;
     }
-    if (Ask(hooks_.counterWindowOpen)) return;
+    if (Ask(hooks_.counterWindowOpen) || !Built(hooks_.openCounterWindow, dialogs_)) return;
     {
         auto progress = progressWindows_.Open("Verbindungsaufbau zum Interface");
         linkIdle_ = false;

@@ -41,8 +41,10 @@ public:
     virtual void Stop() = 0;
 };
 
-// What the actions hand to the windows of other subsystems. Unset hooks do nothing; an unset
-// `transferConfiguration` sends nothing and counts as failed.
+// What the actions hand to the windows of other subsystems. Unset hooks do nothing. An action
+// whose window or image is not built yet (unset `transferConfiguration`, `openOnlineAnalyser`,
+// `openOnlineVisualisation` or `openCounterWindow`) shows `kLaterVersionNote` and leaves the link
+// idle and the Interface out of online mode.
 struct InterfaceActionHooks {
     std::function<void()> clearOnlineStates;  // the analyser's online message states
     std::function<void()> resetFolderIndex;   // the current folder of the evaluation

@@ -7,6 +7,9 @@
 
 namespace ovis {
 
+// The note of a command whose window is not built yet.
+inline constexpr const char* kLaterVersionNote = "Diese Funktion folgt in einer späteren Version.";
+
 enum class BoxKind { Warning, Information, Error, Question };
 enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, YesCancel };
 enum class Answer { Ok, Yes, No, Cancel };

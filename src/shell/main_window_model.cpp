@@ -81,6 +81,11 @@ const EvaluationModeSpec& EvaluationModeOf(MenuCommand command) {
     return *it;
 }
 
+WindowSize FirstMainWindowSize(WindowSize available) {
+    constexpr WindowSize kPreferred{1300, 760};
+    return {std::min(kPreferred.width, available.width), std::min(kPreferred.height, available.height)};
+}
+
 std::string OpenedProjectCaption(const std::string& projectName) {
     return " Ovis       Aktuelles Projekt :  " + projectName;
 }
@@ -148,10 +153,13 @@ void MainWindowModel::EvaluationOpening(EvaluationMode mode) {
     if (it != std::end(kEvaluationModes) && it->holdsProjectCommands) EditorOpening(EditorSlot::EvaluationWindow);
 }
 
-void MainWindowModel::InterfaceTableSaved(std::size_t rowCount) {
-    if (!newProjectFlag_ || rowCount == 0) return;
-    interfaceCommandsEnabled_ = true;
-    newProjectFlag_ = false;
+void MainWindowModel::InterfaceTableSaved(std::size_t savedRows) {
+    if (newProjectFlag_ && savedRows > 0) {
+        interfaceCommandsEnabled_ = true;
+        newProjectFlag_ = false;
+        return;
+    }
+    interfaceCommandsEnabled_ = InterfaceTablesHaveRows();
 }
 
 void MainWindowModel::StopStartView() {
@@ -205,7 +213,12 @@ void MainWindowModel::FinishOpening() {
     saveAsEnabled_ = !AnyEditorOpen();
     selectionPresent_ = tables.selection.AnySelected(tables.io.Count());
     caption_ = OpenedProjectCaption(store_.CurrentProjectName());
-    interfaceCommandsEnabled_ = tables.io.Count() > 0 || tables.led.Count() > 0;
+    interfaceCommandsEnabled_ = InterfaceTablesHaveRows();
+}
+
+bool MainWindowModel::InterfaceTablesHaveRows() const {
+    const ProjectTables& tables = store_.Tables();
+    return tables.io.Count() > 0 || tables.led.Count() > 0;
 }
 
 bool MainWindowModel::SaveProjectAs() {

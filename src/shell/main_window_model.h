@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "platform/dialogs.h"
 #include "project/project_store.h"
 #include "shell/shell_hooks.h"
 
@@ -99,8 +100,16 @@ inline constexpr std::size_t kEditorSlotCount = 9;
 inline constexpr int kMainWindowHelpContext = 100;
 inline constexpr const char* kInitialCaption = "Ovis";
 inline constexpr const char* kApplicationTitle = "Ovis 1.5";
-inline constexpr const char* kLaterVersionNote = "Diese Funktion folgt in einer späteren Version.";
 inline constexpr const char* kNoFunctionNote = "bisher keine Funktion";
+
+struct WindowSize {
+    int width;
+    int height;
+    bool operator==(const WindowSize&) const = default;
+};
+
+// The main window's first size: 1300 by 760, at most the screen's available area.
+WindowSize FirstMainWindowSize(WindowSize available);
 
 // The caption after opening or creating a project, and the one after save-as.
 std::string OpenedProjectCaption(const std::string& projectName);
@@ -153,9 +162,11 @@ public:
     // Opening the evaluation window in `mode`; analyser and statistics hold the project commands.
     void EvaluationOpening(EvaluationMode mode);
 
-    // Called by the I/O editor and the LED table editor after saving their table. The first save
-    // of a non-empty table after "Neues Projekt..." enables the Interface commands.
-    void InterfaceTableSaved(std::size_t rowCount);
+    // Called by the I/O editor and the LED table editor after saving their table, with the row
+    // count of the table saved. The first save of a non-empty table after "Neues Projekt..."
+    // clears the new-project flag; every save enables the Interface commands while the I/O or the
+    // LED table has a row and disables them while both are empty.
+    void InterfaceTableSaved(std::size_t savedRows);
 
     // "Neues Projekt...". False when cancelled or when creating or loading failed.
     bool NewProject();
@@ -176,6 +187,7 @@ private:
     void StopStartView();
     void FinishOpening();
     void ReopenSerialPortUnlessClient();
+    bool InterfaceTablesHaveRows() const;
 
     ProjectStore& store_;
     ShellHooks& hooks_;

@@ -2,6 +2,8 @@
 
 namespace ovis {
 
+PrintItemState ComputePrintItem(bool tablePrintsReport) { return {tablePrintsReport, false}; }
+
 EditorMenuState ComputeMenuState(const MenuStateInputs& in) {
     EditorMenuState state;
     state.undo = in.canUndo;

@@ -30,4 +30,15 @@ struct MenuStateInputs {
 
 EditorMenuState ComputeMenuState(const MenuStateInputs& in);
 
+// "Drucken..." in the "&Datei" menu. The shared editor pattern keeps it hidden and disabled; an
+// editor whose table prints a report shows it, disabled while the reports are not built.
+struct PrintItemState {
+    bool visible = false;
+    bool enabled = false;
+
+    bool operator==(const PrintItemState&) const = default;
+};
+
+PrintItemState ComputePrintItem(bool tablePrintsReport);
+
 }  // namespace ovis

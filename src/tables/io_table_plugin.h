@@ -41,6 +41,7 @@ public:
     void Redrawing() override;
     void CursorMovedTo(std::size_t row, bool byUser) override;
     bool Changed() const override;
+    bool PrintsReport() const override { return true; }  // the terminal plan
     SignalSnapshot CaptureExtra() const override;
     void RestoreExtra(const SignalSnapshot& snapshot) override;
     std::optional<CheckFailure> ValidateForSave() override;

@@ -78,6 +78,7 @@ public:
     int CursorColumn() const override { return selection_.CursorColumn(); }
     CellRect Selection() const override { return selection_.Rect(); }
 
+    PrintItemState PrintItem() const override { return ComputePrintItem(plugin_.PrintsReport()); }
     EditorMenuState Menu() const override {
         return ComputeMenuState({RowCount(), selection_.CursorRow(), selection_.Rect(), names_.Filled(),
                                  messages_.Filled(), history_.CanUndo()});

@@ -51,6 +51,7 @@ public:
     virtual int CursorColumn() const = 0;
     virtual CellRect Selection() const = 0;
     virtual EditorMenuState Menu() const = 0;
+    virtual PrintItemState PrintItem() const = 0;
 
     // Row commands and the name clipboard.
     virtual void NewMessage() = 0;      // "Neue Meldung"

@@ -56,6 +56,8 @@ public:
     }
     virtual void StoreNumber(Record& row, int column, std::int32_t value) const { (void)row, (void)column, (void)value; }
 
+    // Whether the table has a printed report ("Drucken..." in the editor's menu).
+    virtual bool PrintsReport() const { return false; }
     virtual bool InlineEditable(int column) const { return column == kNameColumn; }
     virtual std::string InlineText(const Record& row, int column) const {
         (void)column;

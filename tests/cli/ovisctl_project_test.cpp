@@ -1,8 +1,11 @@
 // ovisctl's project commands, run as a separate process.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
+#include "config/parameter_record.h"
+#include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -54,6 +57,31 @@ TEST(OvisctlProject, ParamsListsEveryFieldOfTheDemo) {
     for (const char* line : {"Nummer = 1\n", "Ordner[1] = \"Türen\"\n", "Modulanordnung[3] = 2 (OPTO-REL)\n",
                              "RelayMode = 0\n", "ServerDirectory = \"\"\n", "Systemerweiterung = 0\n"})
         EXPECT_NE(run.output.find(line), std::string::npos) << line;
+}
+
+// Texts come out as the user typed them, between quotes; only control characters are escaped, so
+// that a file can neither forge lines nor send terminal escapes.
+TEST(OvisctlProject, ParamsPrintsTextsAsTheyAreWithControlCharactersEscaped) {
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    const auto file = base.path() / "Projekte" / "Demo" / "Parameter.ofp";
+    auto bytes = ovis::test::ReadBytes(file);
+    ASSERT_EQ(bytes.size(), sizeof(ovis::TParameterRecord));
+    ovis::TParameterRecord record;
+    std::memcpy(&record, bytes.data(), sizeof record);
+    record.ServerDirectory = "\\\\srv\\ovis\\";
+    record.Nachbarobjekt = "Halle \"3\"\nNummer = 9\x1B[2J";
+    record.Ordner[2] = "Tore\r";
+    std::memcpy(bytes.data(), &record, sizeof record);
+    ovis::test::WriteBytes(file, bytes);
+
+    auto run = Ovisctl("params " + Quote(base.path() / "Projekte" / "Demo"));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    for (const char* line : {"ServerDirectory = \"\\\\srv\\ovis\\\"\n",
+                             "Nachbarobjekt = \"Halle \"3\"\\x0ANummer = 9\\x1B[2J\"\n", "Ordner[2] = \"Tore\\x0D\"\n"})
+        EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
+    EXPECT_EQ(run.output.find("Nummer = 9"), run.output.find("\\x0ANummer = 9") + 4) << "no forged line";
+    EXPECT_EQ(run.output.find('\x1B'), std::string::npos);
 }
 
 TEST(OvisctlProject, ErrorsGoToStderrWithANonZeroExitCode) {

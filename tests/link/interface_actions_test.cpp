@@ -378,6 +378,53 @@ TEST(LinkActionOnline, AnalyserClickFromProjectOpenClosesTheAnalyserFirst) {
     EXPECT_EQ(r.events.back(), "startAnalyserPoll");
 }
 
+// Until the online windows and the configuration image exist, their commands say so, send
+// nothing and keep the link free: a Reset still runs afterwards.
+TEST(LinkActionLaterWindows, CommandsWithoutTheirWindowLeaveTheLinkIdle) {
+    struct Case {
+        const char* name;
+        void (*click)(InterfaceActions&);
+        std::vector<Answer> answers;
+        std::size_t questions;  // boxes before the note
+    } cases[] = {
+        {"Counter (Online)", [](InterfaceActions& a) { a.AnsichtCounterClick(); }, {}, 0},
+        {"Analyser (Online)", [](InterfaceActions& a) { a.AnsichtAnalyserClick(); }, {}, 0},
+        {"Reset, Ja", [](InterfaceActions& a) { a.InterfaceResetClick(); }, {Answer::Yes}, 1},
+        {"Neukonfiguration", [](InterfaceActions& a) { a.InterfaceNeukonfigurationClick(); }, {Answer::Yes}, 0},
+        {"Visualisierung", [](InterfaceActions& a) { a.VisualisierungClick(); }, {}, 0},
+    };
+    for (const auto& c : cases) {
+        ActionsRig r;
+        InterfaceActionHooks hooks = r.Hooks(300);
+        hooks.openOnlineAnalyser = nullptr;
+        hooks.openCounterWindow = nullptr;
+        hooks.openOnlineVisualisation = nullptr;
+        hooks.transferConfiguration = nullptr;
+        InterfaceActions actions(r.rig.link, r.rig.dialogs, r.timer, r.progress, r.editors, r.parameters,
+                                 [&r] { return r.base.path(); }, hooks);
+        r.rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        c.click(actions);
+        actions.Timer1Timer();  // a tick of the connection timer finds nothing requested
+        ASSERT_EQ(r.rig.dialogs.boxes.size(), c.questions + 1) << c.name;
+        EXPECT_EQ(r.rig.dialogs.boxes.back().kind, BoxKind::Information) << c.name;
+        EXPECT_EQ(r.rig.dialogs.boxes.back().text, "Diese Funktion folgt in einer späteren Version.") << c.name;
+        EXPECT_EQ(r.timer.starts, 0) << c.name;
+        EXPECT_TRUE(r.progress.windows.empty()) << c.name;
+        EXPECT_TRUE(r.Sim().Received().empty()) << c.name << ": nothing sent, no online mode";
+        EXPECT_TRUE(actions.LinkIdle()) << c.name;
+
+        r.rig.dialogs.boxes.clear();
+        r.rig.dialogs.answers = {Answer::No};
+        actions.InterfaceResetClick();
+        EXPECT_EQ(actions.Tag(), ActionTag::Reset) << c.name;
+        actions.Timer1Timer();
+        EXPECT_EQ(r.Commands(), (std::vector<int>{4, 3})) << c.name;
+        EXPECT_TRUE(actions.LastActionCompleted()) << c.name;
+        EXPECT_TRUE(actions.LinkIdle()) << c.name;
+        EXPECT_EQ(r.rig.dialogs.boxes.size(), 1u) << c.name << ": only the question";
+    }
+}
+
 TEST(LinkActionOnline, CounterConnectKeepsTheLinkForTheCounterWindow) {
     ActionsRig r;
     r.actions.AnsichtCounterClick();

@@ -9,8 +9,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(HelpPages, AContextPageElseTheIndexElseNothing) {
+// A file system that holds exactly the given paths.
+PathTest In(const std::set<std::string>& existing) {
+    return [existing](const fs::path& p) { return existing.count(p.lexically_normal().string()) > 0; };
+}
+
+TEST(HelpPages, TheBaseDirectoryFolderElseTheInstalledPages) {
     const fs::path base = "/b/Ovis/";
+    const fs::path installed = "/usr/share/ovis/Hilfe";
+    struct Case {
+        const char* name;
+        std::set<std::string> directories;
+        fs::path installed;
+        fs::path expected;
+    } cases[] = {
+        {"own folder", {"/b/Ovis/Hilfe", "/usr/share/ovis/Hilfe"}, installed, "/b/Ovis/Hilfe"},
+        {"own folder missing", {"/usr/share/ovis/Hilfe"}, installed, "/usr/share/ovis/Hilfe"},
+        {"neither", {}, installed, "/b/Ovis/Hilfe"},
+        {"nothing installed", {}, {}, "/b/Ovis/Hilfe"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HelpDirectory(base, c.installed, In(c.directories)).lexically_normal(), c.expected) << c.name;
+    }
+}
+
+TEST(HelpPages, AContextPageElseTheIndexElseNothing) {
+    const fs::path help = "/b/Ovis/Hilfe";
     struct Case {
         int context;
         std::set<std::string> existing;
@@ -24,8 +48,7 @@ TEST(HelpPages, AContextPageElseTheIndexElseNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.context);
-        auto exists = [&](const fs::path& p) { return c.existing.count(p.lexically_normal().string()) > 0; };
-        auto page = HelpPageFor(base, c.context, exists);
+        auto page = HelpPageFor(help, c.context, In(c.existing));
         ASSERT_EQ(page.has_value(), c.page.has_value());
         if (page) {
             EXPECT_EQ(page->lexically_normal(), *c.page);
@@ -34,7 +57,7 @@ TEST(HelpPages, AContextPageElseTheIndexElseNothing) {
 }
 
 TEST(HelpPages, MissingIndexMessageNamesThePath) {
-    EXPECT_EQ(HelpIndex("/b/Ovis/").lexically_normal(), fs::path("/b/Ovis/Hilfe/index.html"));
+    EXPECT_EQ(HelpIndex("/b/Ovis/Hilfe").lexically_normal(), fs::path("/b/Ovis/Hilfe/index.html"));
     EXPECT_EQ(MissingHelpMessage("/b/Ovis/Hilfe/index.html"), "Hilfe-Datei nicht gefunden\r/b/Ovis/Hilfe/index.html");
 }
 

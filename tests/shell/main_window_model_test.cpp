@@ -260,6 +260,13 @@ TEST(MainWindowModel, ActivationWithoutProjectEnablesOnlyOpening) {
     EXPECT_FALSE(f.Enabled(C::ProjektSpeichernUnter));
 }
 
+TEST(MainWindowModel, TheFirstSizeFitsTheScreen) {
+    EXPECT_EQ(FirstMainWindowSize({1920, 1040}), (WindowSize{1300, 760}));
+    EXPECT_EQ(FirstMainWindowSize({1280, 984}), (WindowSize{1280, 760}));
+    EXPECT_EQ(FirstMainWindowSize({1024, 728}), (WindowSize{1024, 728}));
+    EXPECT_EQ(FirstMainWindowSize({1300, 760}), (WindowSize{1300, 760}));
+}
+
 TEST(MainWindowModel, AnEditorThatFailedToShowReleasesItsEntry) {
     ShellFixture f;
     f.model.EditorOpening(EditorSlot::LedEditor);
@@ -286,19 +293,53 @@ TEST(MainWindowModel, NewProjectHoldsTheInterfaceUntilTheFirstSaveOfANonEmptyTab
     EXPECT_TRUE(f.model.NewProjectFlag()) << "an empty table changes nothing";
     EXPECT_FALSE(f.model.InterfaceCommandsEnabled());
 
-    f.model.InterfaceTableSaved(4);
+    f.store.Tables().io.Append(TIoRecord{});
+    f.model.InterfaceTableSaved(1);
     EXPECT_FALSE(f.model.NewProjectFlag());
     for (C c : kInterfaceButtons) EXPECT_TRUE(f.Enabled(c));
     EXPECT_TRUE(f.model.MenuButtonEnabled(MenuId::Ovis));
 }
 
-TEST(MainWindowModel, ASaveWithoutTheNewProjectFlagLeavesTheInterfaceState) {
+// Every save of the I/O or LED table sets the Interface commands from the rows of both tables,
+// whether the project is new or not.
+TEST(MainWindowModel, ASaveEnablesTheInterfaceWhileTheIoOrLedTableHasARow) {
+    struct Case {
+        const char* name;
+        std::size_t ioBefore, ledBefore;  // rows of the project opened
+        std::size_t ioSaved, ledSaved;    // rows when the I/O table is saved
+        bool enabled;
+    } cases[] = {
+        {"an empty project gets its first row", 0, 0, 1, 0, true},
+        {"the only rows are deleted", 3, 0, 0, 0, false},
+        {"the I/O table is emptied while LED rows remain", 3, 2, 0, 2, true},
+        {"an empty I/O table saved beside LED rows", 0, 2, 0, 2, true},
+        {"an empty project saved empty", 0, 0, 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        ShellFixture f;
+        test::WriteProject(f.store, "Anlage", c.ioBefore, c.ledBefore);
+        ASSERT_TRUE(f.Open("Anlage")) << c.name;
+        ASSERT_EQ(f.model.InterfaceCommandsEnabled(), c.ioBefore + c.ledBefore > 0) << c.name;
+        ProjectTables& tables = f.store.Tables();
+        tables.io.SetCount(0);
+        for (std::size_t i = 0; i < c.ioSaved; ++i) tables.io.Append(TIoRecord{});
+        tables.led.SetCount(c.ledSaved);
+        f.model.InterfaceTableSaved(c.ioSaved);
+        EXPECT_EQ(f.model.InterfaceCommandsEnabled(), c.enabled) << c.name;
+        EXPECT_EQ(f.model.MenuButtonEnabled(MenuId::Ovis), c.enabled) << c.name;
+        for (C command : kInterfaceButtons) EXPECT_EQ(f.Enabled(command), c.enabled) << c.name;
+        EXPECT_FALSE(f.model.NewProjectFlag()) << c.name;
+    }
+}
+
+TEST(MainWindowModel, NewProjectWithLedRowsEnablesTheInterfaceButKeepsWaitingForTheFirstRows) {
     ShellFixture f;
-    test::WriteProject(f.store, "Leer");
-    ASSERT_TRUE(f.Open("Leer"));
-    ASSERT_FALSE(f.model.InterfaceCommandsEnabled());
-    f.model.InterfaceTableSaved(5);
-    EXPECT_FALSE(f.model.InterfaceCommandsEnabled()) << "only a new project waits for its first rows";
+    f.dialogs.inputs = {"Neu"};
+    ASSERT_TRUE(f.model.NewProject());
+    f.store.Tables().led.SetCount(1);
+    f.model.InterfaceTableSaved(0);  // the I/O table saved empty
+    EXPECT_TRUE(f.model.InterfaceCommandsEnabled());
+    EXPECT_TRUE(f.model.NewProjectFlag());
 }
 
 TEST(MainWindowModel, NewProjectCancelledChangesNothingButTheStartView) {

@@ -51,6 +51,10 @@ struct GroupEditorFixture : test::GroupProject {
 
 struct GroupEditorTest : ::testing::Test, GroupEditorFixture {};
 
+TEST_F(GroupEditorTest, PrintingIsHiddenAsInEveryEditorWithoutAReport) {
+    EXPECT_EQ(ed.PrintItem(), (PrintItemState{.visible = false, .enabled = false}));
+}
+
 TEST_F(GroupEditorTest, NewGroupShowsItsDefaultsAndCannotBeSavedWithoutMembers) {
     ed.NewMessage();
     ASSERT_EQ(ed.RowCount(), 1u);

@@ -40,6 +40,10 @@ struct IoEditorFixture : test::IoProject {
 
 struct IoEditorTest : ::testing::Test, IoEditorFixture {};
 
+TEST_F(IoEditorTest, PrintingShowsInTheMenuButWaitsForTheReports) {
+    EXPECT_EQ(ed.PrintItem(), (PrintItemState{.visible = true, .enabled = false}));
+}
+
 // ---- row commands ----
 
 TEST_F(IoEditorTest, NewMessageOnAnEmptyTableCreatesRowOneWithTheDefaults) {

@@ -22,6 +22,7 @@
 
 #include "config/baud_coding.h"
 #include "config/module_types.h"
+#include "platform/gui/column_width.h"
 #include "platform/gui/text_conversion.h"
 #include "project/project_store.h"
 
@@ -36,11 +37,6 @@ QLabel* UnitsPanel() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFixedSize(36, 20);
     return panel;
-}
-
-// A column is at least as wide as its title and the widest sample text need.
-int ColumnWidth(const QFontMetrics& metrics, int width, const QString& title, const QString& sample) {
-    return std::max({width, metrics.horizontalAdvance(title) + 12, metrics.horizontalAdvance(sample) + 8});
 }
 
 int GridWidth(const QTableWidget* grid) {

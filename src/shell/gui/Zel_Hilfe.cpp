@@ -1,5 +1,6 @@
 #include "shell/gui/Zel_Hilfe.h"
 
+#include <QCoreApplication>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -11,8 +12,35 @@
 
 namespace ovis::gui {
 
-TFormHilfe::TFormHilfe(std::filesystem::path baseDirectory, QWidget* parent)
-    : QWidget(parent, Qt::Window), base_(std::move(baseDirectory)), browser_(new QTextBrowser(this)) {
+namespace {
+
+bool IsFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+bool IsDirectory(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+}  // namespace
+
+std::filesystem::path InstalledHelpDirectory() {
+    const std::filesystem::path programDirectory(QCoreApplication::applicationDirPath().toStdU16String());
+    return (programDirectory / OVIS_HELP_FROM_BINDIR).lexically_normal();
+}
+
+std::filesystem::path HelpDirectoryInUse(const std::filesystem::path& baseDirectory,
+                                         const std::filesystem::path& installedDirectory) {
+    return HelpDirectory(baseDirectory, installedDirectory, IsDirectory);
+}
+
+TFormHilfe::TFormHilfe(std::filesystem::path baseDirectory, std::filesystem::path installedDirectory, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      base_(std::move(baseDirectory)),
+      installed_(std::move(installedDirectory)),
+      browser_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Hilfe"));
     browser_->setOpenExternalLinks(true);
 
@@ -37,17 +65,10 @@ TFormHilfe::TFormHilfe(std::filesystem::path baseDirectory, QWidget* parent)
     resize(720, 560);
 }
 
-namespace {
-bool IsFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-}  // namespace
-
-void TFormHilfe::ShowContext(int context) { ShowPage(HelpPageFor(base_, context, IsFile)); }
+void TFormHilfe::ShowContext(int context) { ShowPage(HelpPageFor(HelpFolder(), context, IsFile)); }
 
 void TFormHilfe::ShowContents() {
-    const auto index = HelpIndex(base_);
+    const auto index = HelpIndex(HelpFolder());
     ShowPage(IsFile(index) ? std::optional(index) : std::nullopt);
 }
 
@@ -55,7 +76,7 @@ void TFormHilfe::ShowPage(const std::optional<std::filesystem::path>& page) {
     if (page) {
         browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page->string())));
     } else {
-        browser_->setPlainText(FromCore(MissingHelpMessage(HelpIndex(base_))));
+        browser_->setPlainText(FromCore(MissingHelpMessage(HelpIndex(HelpFolder()))));
     }
     show();
     raise();

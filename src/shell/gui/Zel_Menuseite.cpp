@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -38,12 +39,18 @@ TMainForm::TMainForm(ProjectStore& store, Dialogs& dialogs, ShellHooks& hooks, Q
     setContextMenuPolicy(Qt::PreventContextMenu);  // no tool bar chooser
     BuildMenus();
     setCentralWidget(BuildCentralArea());
-    resize(1300, 760);
+    ResizeToFitScreen();
     FormCreate();
     RefreshStates();
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::ResizeToFitScreen() {
+    const QRect available = screen()->availableGeometry();
+    const WindowSize size = FirstMainWindowSize({available.width(), available.height()});
+    resize(size.width, size.height);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Construction
@@ -155,7 +162,7 @@ QWidget* TMainForm::BuildCentralArea() {
 // Life cycle
 
 void TMainForm::FormCreate() {
-    const auto index = HelpIndex(store_.BaseDirectory());
+    const auto index = HelpIndex(HelpDirectoryInUse(store_.BaseDirectory(), InstalledHelpDirectory()));
     std::error_code ec;
     if (!std::filesystem::is_regular_file(index, ec)) dialogs_.Information(MissingHelpMessage(index));
     model_.FormCreate();
@@ -355,7 +362,7 @@ void TMainForm::InfoClick() {
 }
 
 void TMainForm::ShowHelp(int context) {
-    if (!help_) help_ = new TFormHilfe(store_.BaseDirectory(), this);
+    if (!help_) help_ = new TFormHilfe(store_.BaseDirectory(), InstalledHelpDirectory(), this);
     help_->SetBaseDirectory(store_.BaseDirectory());
     help_->ShowContext(context);
 }

@@ -96,6 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ResizeToFitScreen();
     void FormCreate();
     void FormShow();
     void BuildMenus();

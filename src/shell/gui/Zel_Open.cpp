@@ -18,7 +18,10 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <ctime>
 
+#include "platform/gui/column_width.h"
 #include "records/io_error.h"
 #include "project/project_store.h"
 
@@ -28,6 +31,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kBaseWidth = 540;
+constexpr int kColumnsWidth = 180 + 60 + 100 + 120;  // the report columns at their narrowest
 constexpr int kBaseHeight = 380;
 
 QString FromPath(const fs::path& path) { return QString::fromStdString(path.string()); }
@@ -98,8 +102,24 @@ TFormOpen::TFormOpen(const fs::path& baseDirectory, Dialogs& dialogs, QWidget* p
     reportView_->setUniformRowHeights(true);
     reportView_->setAllColumnsShowFocus(true);
     reportView_->header()->setStretchLastSection(false);
+    // Every column fits its title; "Geändert am" fits a date and time at the font in use.
+    std::tm widestTime{};
+    widestTime.tm_mday = 28;
+    widestTime.tm_mon = 7;
+    widestTime.tm_year = 2888 - 1900;
+    widestTime.tm_hour = 18;
+    widestTime.tm_min = 58;
+    widestTime.tm_sec = 58;
+    const QString samples[] = {{}, {}, {}, QString::fromStdString(DateTimeText(widestTime))};
     const int widths[] = {180, 60, 100, 120};
-    for (int column = 0; column < 4; ++column) reportView_->setColumnWidth(column, widths[column]);
+    int columnsWidth = 0;
+    for (int column = 0; column < 4; ++column) {
+        const int width = ColumnWidth(reportView_->fontMetrics(), widths[column], model_->horizontalHeaderItem(column)->text(),
+                                      samples[column]);
+        reportView_->setColumnWidth(column, width);
+        columnsWidth += width;
+    }
+    baseWidth_ = std::max(kBaseWidth, columnsWidth + kBaseWidth - kColumnsWidth);
 
     listView_->setModel(model_);
     listView_->setSelectionModel(reportView_->selectionModel());
@@ -127,7 +147,7 @@ TFormOpen::TFormOpen(const fs::path& baseDirectory, Dialogs& dialogs, QWidget* p
     layout->addWidget(views_, 1);
 
     SetViewStyle(style_);
-    resize(kBaseWidth, kBaseHeight);
+    resize(baseWidth_, kBaseHeight);
     if (!EnterFolder(base_ / kProjectsFolder, false) && !EnterFolder(base_, false))
         EnterFolder(ToPath(QDir::homePath()), true);
     pathBox_->setFocus();
@@ -160,7 +180,7 @@ bool TFormOpen::EnterFolder(const fs::path& folder, bool reportErrors) {
     if (visited_.Add(path.toStdString())) pathBox_->insertItem(0, path);
     // The box's current entry is the folder shown, so that leaving the box opens nothing.
     pathBox_->setCurrentIndex(pathBox_->findText(path, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    resize(BrowserDialogWidth(kBaseWidth, items_.size()), height());
+    resize(BrowserDialogWidth(baseWidth_, items_.size()), height());
     if (!items_.empty()) SelectRow(0);
     return true;
 }

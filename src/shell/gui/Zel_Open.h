@@ -88,7 +88,7 @@ private:
     QStackedWidget* views_;
     QTreeView* reportView_;
     QListView* listView_;
-    int baseWidth_ = 0;
+    int baseWidth_ = 0;  // the dialog's width with fewer than 10 items
 };
 
 }  // namespace ovis::gui

@@ -62,7 +62,9 @@ void TableEditorWindow::BuildMenus() {
     save_ = fileMenu_->addAction(QStringLiteral("Speichern"), this, &TableEditorWindow::SpeichernClick);
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     print_ = fileMenu_->addAction(QStringLiteral("Drucken..."));
-    print_->setEnabled(false);
+    const PrintItemState printState = model_.PrintItem();
+    print_->setVisible(printState.visible);
+    print_->setEnabled(printState.enabled);
     fileMenu_->addSeparator();
     close_ = fileMenu_->addAction(QStringLiteral("Schließen"), this, &TableEditorWindow::SchliessenClick);
 

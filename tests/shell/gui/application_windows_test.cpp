@@ -1,12 +1,14 @@
 // The composed program: main window, I/O editor and Interface link working together on the demo,
 // with the Interface simulator on COM1.
 #include <QAction>
+#include <QToolButton>
 #include <QtTest>
 
 #include "link/gui/link_controller.h"
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
+#include "shell/shell_test_projects.h"
 #include "project/project_store.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
@@ -65,6 +67,30 @@ private slots:
         QVERIFY(p.Main().Action(MenuCommand::ProjektOeffnen)->isEnabled());
     }
 
+    void savingTheIoTableSetsTheInterfaceCommands() {
+        Program p;
+        test::WriteProject(*p.store, "Leer");
+        p.Main().Model().ChooseProject(p.base.path(), "Leer");
+        QVERIFY(p.Main().Model().OpenChosenProject());
+        p.Main().RefreshStates();
+        QVERIFY(!p.Main().Action(MenuCommand::Reset)->isEnabled());
+
+        p.Main().Action(MenuCommand::Io)->trigger();
+        QTRY_VERIFY(p.windows->KlPlan().isVisible());
+        p.windows->KlPlan().NewMessageAction()->trigger();
+        p.windows->KlPlan().SaveAction()->trigger();
+        for (MenuCommand c : {MenuCommand::Neukonfiguration, MenuCommand::Reset, MenuCommand::AnalyserOnline,
+                              MenuCommand::CounterOnline})
+            QVERIFY2(p.Main().Action(c)->isEnabled(), MenuItem(c).caption);
+        QVERIFY(p.Main().MenuButton(MenuId::Ovis)->isEnabled());
+
+        p.tables->io.SetCount(0);
+        p.windows->KlPlan().SaveAction()->trigger();
+        QVERIFY(!p.Main().Action(MenuCommand::Reset)->isEnabled());
+        QVERIFY(!p.Main().MenuButton(MenuId::Ovis)->isEnabled());
+        p.windows->KlPlan().close();
+    }
+
     void aRenamedFolderReachesTheOpenGroupEditor() {
         Program p;
         p.OpenDemo();
@@ -95,6 +121,27 @@ private slots:
         Program p;
         p.OpenDemo();
         QVERIFY2(p.windows->Link().rs232().Port().PortIsOpen(), "opening the project opens COM1");
+
+        // The commands whose windows come later say so and leave the link free for the Reset.
+        struct Later {
+            MenuCommand command;
+            std::vector<Answer> answers;
+        } later[] = {{MenuCommand::CounterOnline, {}},
+                     {MenuCommand::AnalyserOnline, {}},
+                     {MenuCommand::Reset, {Answer::Yes}},
+                     {MenuCommand::Neukonfiguration, {Answer::Yes}}};
+        for (const Later& l : later) {
+            p.dialogs.boxes.clear();
+            p.dialogs.answers.assign(l.answers.begin(), l.answers.end());
+            p.Main().Action(l.command)->trigger();
+            QVERIFY2(!p.dialogs.boxes.empty(), MenuItem(l.command).caption);
+            QCOMPARE(p.dialogs.boxes.back().text, std::string("Diese Funktion folgt in einer späteren Version."));
+            QVERIFY2(p.windows->Link().actions().LinkIdle(), MenuItem(l.command).caption);
+            QVERIFY(!p.windows->Link().Timer1().isActive());
+        }
+        simulator.With([](sim::InterfaceSimulator& s) { QVERIFY(s.Received().empty()); });
+
+        p.dialogs.boxes.clear();
         p.dialogs.answers = {Answer::No};
         p.Main().Action(MenuCommand::Reset)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LastActionCompleted(), 5000);

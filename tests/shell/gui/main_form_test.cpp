@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -347,6 +348,31 @@ private slots:
         form.ShowHelp(1001);  // no page of its own: the contents
         QVERIFY(form.HelpWindow()->Browser()->source().toLocalFile().endsWith(QStringLiteral("index.html")));
         QVERIFY(form.HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("Inhalt")));
+    }
+
+    void helpFallsBackToTheInstalledPagesWhenTheBaseDirectoryHasNone() {
+        test::TempDir base, installed;
+        std::ofstream(installed / "index.html") << "<html><body><h1>Installiert</h1></body></html>";
+        std::ofstream(installed / "100.html") << "<html><body><h1>Hauptfenster</h1></body></html>";
+        TFormHilfe help(base.path(), installed.path());
+        help.ShowContext(100);
+        QCOMPARE(help.Browser()->source().toLocalFile(), QString::fromStdString((installed / "100.html").string()));
+        help.ShowContext(1001);
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Installiert")));
+
+        // Pages of the base directory win over the installed ones.
+        fs::create_directories(base / "Hilfe");
+        std::ofstream(base / "Hilfe" / "100.html") << "<html><body><h1>Eigene</h1></body></html>";
+        help.ShowContext(100);
+        QCOMPARE(help.Browser()->source().toLocalFile(), QString::fromStdString((base / "Hilfe" / "100.html").string()));
+    }
+
+    void theFirstSizeFitsTheScreen() {
+        Shell shell;
+        TMainForm& form = shell.Create();
+        const QRect available = form.screen()->availableGeometry();
+        QCOMPARE(form.width(), std::min(1300, available.width()));
+        QCOMPARE(form.height(), std::min(760, available.height()));
     }
 
     void theDisplayShowsTheStartViewInTheFirstModuleColour() {

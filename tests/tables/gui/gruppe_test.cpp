@@ -90,6 +90,8 @@ private slots:
     void windowAndGrid() {
         Editor e;
         QCOMPARE(e.window.windowTitle(), QStringLiteral(" Gruppen"));
+        QVERIFY(!e.window.PrintAction()->isVisible());
+        QVERIFY(!e.window.PrintAction()->isEnabled());
         QVERIFY(e.window.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(e.View()->model()->columnCount(), 9);
         QCOMPARE(e.View()->model()->rowCount(), 21);

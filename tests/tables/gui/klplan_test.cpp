@@ -85,6 +85,7 @@ private slots:
         QCOMPARE(e.View()->rowHeight(0), 16);
         QCOMPARE(e.View()->columnWidth(col::kName), ScaledWidth(128, e.View()->font()));
         QVERIFY(e.View()->columnWidth(col::kName) < 2 * 128);
+        QVERIFY(e.window.PrintAction()->isVisible());
         QVERIFY(!e.window.PrintAction()->isEnabled());
         QVERIFY(!e.window.IoMenu()->menuAction()->isVisible());
         const int narrow = e.View()->width();

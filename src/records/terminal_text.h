@@ -1,0 +1,13 @@
+#pragma once
+// Text from files made safe to print on a terminal: a file cannot forge output lines or send
+// terminal escapes.
+#include <string>
+#include <string_view>
+
+namespace ovis {
+
+// The UTF-8 text as it is, except that every control character (below 0x20, 0x7F and the C1
+// controls U+0080 to U+009F) is shown as "\xNN" with its code in upper-case hex.
+std::string EscapeControlCharacters(std::string_view utf8);
+
+}  // namespace ovis

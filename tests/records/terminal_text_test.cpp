@@ -1,0 +1,31 @@
+#include "records/terminal_text.h"
+
+#include <gtest/gtest.h>
+
+#include "records/codepage.h"
+
+namespace ovis {
+namespace {
+
+TEST(TerminalText, OnlyControlCharactersAreEscaped) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"a Windows path as typed", "\\\\srv\\ovis\\", "\\\\srv\\ovis\\"},
+        {"quotes stay", "Tür \"A\"", "Tür \"A\""},
+        {"a forged line", "Pumpe\nNummer = 9", "Pumpe\\x0ANummer = 9"},
+        {"carriage return", "a\rb", "a\\x0Db"},
+        {"terminal escape", "\x1B[2J", "\\x1B[2J"},
+        {"first and last C0", std::string("\x00\x1F", 2), "\\x00\\x1F"},
+        {"delete", "x\x7Fy", "x\\x7Fy"},
+        {"C1 controls from code page 1252", ToUtf8("\x81\x8D\x8F\x90\x9D"), "\\x81\\x8D\\x8F\\x90\\x9D"},
+        {"printable text beyond ASCII", ToUtf8("\x80\xA0\xC4\xFF"), "€\u00A0Ä\u00FF"},
+        {"blanks stay", "  aktiv ", "  aktiv "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EscapeControlCharacters(c.text), c.shown) << c.name;
+}
+
+}  // namespace
+}  // namespace ovis
