@@ -27,6 +27,7 @@ class CountingPort final : public SerialPort {
 public:
     explicit CountingPort(SerialPort& inner) : inner_(inner) {}
     bool Open(const std::string& path) override { return inner_.Open(path); }
+    std::string OpenFailure() const override { return inner_.OpenFailure(); }
     bool Configure(int baud) override { return inner_.Configure(baud); }
     void Purge(bool rx, bool tx) override { inner_.Purge(rx, tx); }
     void Close() override { inner_.Close(); }
