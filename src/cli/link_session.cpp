@@ -86,8 +86,9 @@ public:
     void Stop() override {}
 };
 
-LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::filesystem::path baseDirectory)
-    : baseDirectory_(std::move(baseDirectory)), relay_(relay) {
+LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::filesystem::path baseDirectory,
+                         std::filesystem::path serverDirectory)
+    : baseDirectory_(std::move(baseDirectory)), serverDirectory_(std::move(serverDirectory)), relay_(relay) {
     if (auto project = arguments.Option("project")) parameters_.Load(*project);
     auto& record = parameters_.Record();
     if (auto number = arguments.IntegerOption("number", 1, 99)) record.Nummer = std::uint8_t(*number);
@@ -115,7 +116,7 @@ LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::files
                                         [this](int) -> std::optional<std::string> { return devicePath_; }, delay_);
     pump_ = std::make_unique<AbortPump>([this] { link_->RequestAbort(); });
     link_ = std::make_unique<Link>(*port_, dialogs_, *pump_, delay_,
-                                   [this] { return RelaySettings{relay_, baseDirectory_, baseDirectory_}; });
+                                   [this] { return RelaySettings{relay_, baseDirectory_, serverDirectory_}; });
     progress_ = std::make_unique<Progress>();
     timer_ = std::make_unique<Timer>();
     actions_ = std::make_unique<InterfaceActions>(*link_, dialogs_, *timer_, *progress_, editors_, parameters_,

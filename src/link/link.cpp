@@ -174,8 +174,10 @@ void Link::Exchange() {
 }
 
 void Link::SendRelayedTelegram(const RelaySettings& settings) {
-    const TTelegram own = data_.telegram;
+    const TTelegram ownTelegram = data_.telegram;
     const int ownLength = data_.length;
+    const LinkResult ownResult = data_.result;
+    const bool ownConfirmed = frameConfirmed_;
     relay_.ServerPickUpStep(data_, settings);
     if (data_.state != ls::kSendRequest) return;
     // The Client was told "Ok" when its request was placed: a pass that times out is repeated,
@@ -185,8 +187,15 @@ void Link::SendRelayedTelegram(const RelaySettings& settings) {
         data_.state = ls::kSendRequest;
         SerialPass();
     }
-    data_.telegram = own;
+    // The Server's own conversation ended before the request was taken; its caller sees that
+    // outcome, and a request that could not be delivered is dropped without a box.
+    if (data_.result == LinkResult::TimedOut) {
+        data_.state = ls::kDone;
+        data_.result = ownResult;
+    }
+    data_.telegram = ownTelegram;
     data_.length = ownLength;
+    frameConfirmed_ = ownConfirmed;
 }
 
 void Link::SendTelegram() {
