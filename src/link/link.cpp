@@ -168,7 +168,10 @@ void Link::Exchange() {
     if (!client) SerialPass();
     if (client && data_.state == ls::kDone) relay_.ClientReceiveStep(data_, settings);
     if (client && data_.state == ls::kIdle) relay_.ClientSynchroniseStep(data_, settings);
-    if (client && data_.state == ls::kSendRequest) relay_.ClientSendStep(data_, settings);
+    if (client && data_.state == ls::kSendRequest) {
+        relay_.ClientSendStep(data_, settings);
+        frameConfirmed_ = data_.result == LinkResult::Ok && data_.state != ls::kSendRequest;
+    }
     if (settings.mode == RelayMode::Server && data_.state == ls::kDone) SendRelayedTelegram(settings);
     if (settings.mode == RelayMode::Server && data_.TelegramReceived()) relay_.ServerForwardStep(data_, settings);
 }

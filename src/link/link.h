@@ -62,7 +62,8 @@ public:
     // Sends the prepared telegram, up to 11 attempts; then "Das Interface reagiert nicht!!!".
     void SendTelegram();
     // Whether the Interface confirmed ("*") the frame of the last pass that sent one: it took
-    // the telegram, even when the closing "," did not come.
+    // the telegram, even when the closing "," did not come. A Client: whether the last request
+    // was placed for the Server.
     bool FrameConfirmed() const { return frameConfirmed_; }
     // Completes or opens a conversation; after ten time-outs the ring warning and Aborted.
     void FinishExchange();

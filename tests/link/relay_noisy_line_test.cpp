@@ -1,5 +1,6 @@
-// A Client's requests through a Server on a line that garbles echoes: every request the Client
-// was told "Ok" for reaches the Interface exactly once, as on the direct path.
+// The relay at the level of the link: a Client's requests through a Server on a line that
+// garbles echoes (every request the Client was told "Ok" for reaches the Interface exactly once,
+// as on the direct path), and what the Server's and the Client's callers see.
 #include <gtest/gtest.h>
 
 #include "link/interface_commands.h"
@@ -101,6 +102,20 @@ TEST(LinkRelayNoisyLine, RelayingKeepsTheServersOwnTelegramAndOutcome) {
     std::vector<int> commands;
     for (const auto& r : server.line.simulator.Received()) commands.push_back(r.telegram.command);
     EXPECT_EQ(commands, (std::vector<int>{command::kReset, command::kMemoryWrite}));
+}
+
+TEST(LinkRelayNoisyLine, AClientCountsAPlacedRequestAsTaken) {
+    test::TempDir dir;
+    LinkRig<ScriptedLine> client;
+    client.relay = {RelayMode::Client, dir.path(), dir.path()};
+    client.link.Prepare(1, 18);
+    client.link.SetState(ls::kSendRequest);
+    client.link.Exchange();
+    EXPECT_FALSE(client.link.FrameConfirmed()) << "no COMTD.DAT: nothing placed";
+    ASSERT_TRUE(CreateRelayFiles(dir.path(), client.delay));
+    client.link.Exchange();
+    EXPECT_TRUE(client.link.FrameConfirmed());
+    EXPECT_EQ(client.link.Result(), LinkResult::Ok);
 }
 
 }  // namespace
