@@ -1,12 +1,20 @@
-// The software update against ovis-sim on a pseudo-terminal, the simulator's output paced at
-// the line's baud rate (10 bits per character). Reports the time against the wire limit: the
-// characters of the busier direction times 10 bits over the baud rate, plus the pauses the update
-// makes (50 ms, 1 s, 10 ms per block and after the address patch, 100 steps of 100 ms).
+// The software update against the Interface simulator on a pseudo-terminal, the simulator's
+// output paced at the line's baud rate (10 bits per character) and run in a child process, so
+// that this process is the PC alone. Reports the time against the wire limit: the characters of
+// the busier direction times 10 bits over the baud rate, plus the pauses the update makes
+// (50 ms, 1 s, 10 ms per block and after the address patch, 100 steps of 100 ms); and the CPU
+// share of this process (getrusage), the PC's cost of waiting on the line (target below 2 %).
+// A silent line gets its CPU share measured over three passes.
 //
-//   ./software_update_bench                              both rates (about 70 s)
+//   ./software_update_bench                              both rates and the silent line (about 75 s)
 //   ./software_update_bench --benchmark_filter=/115200   the fast one (about 17 s)
 #include <benchmark/benchmark.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 
@@ -27,6 +35,7 @@ class CountingPort final : public SerialPort {
 public:
     explicit CountingPort(SerialPort& inner) : inner_(inner) {}
     bool Open(const std::string& path) override { return inner_.Open(path); }
+    std::string OpenFailure() const override { return inner_.OpenFailure(); }
     bool Configure(int baud) override { return inner_.Configure(baud); }
     void Purge(bool rx, bool tx) override { inner_.Purge(rx, tx); }
     void Close() override { inner_.Close(); }
@@ -89,6 +98,63 @@ public:
     int shown = 0;
 };
 
+// The simulator on the terminal's master side, in a child process until destroyed.
+class SimulatorProcess {
+public:
+    SimulatorProcess(sim::SimulatorOptions options, int fd, int baud) {
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            sim::InterfaceSimulator simulator(options);
+            sim::InstallStandardHandlers(simulator);
+            sim::SimulatorRunner runner(simulator, fd, baud);
+            std::atomic<bool> stop{false};
+            runner.Run(stop);
+            ::_exit(0);
+        }
+    }
+    ~SimulatorProcess() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+
+private:
+    pid_t pid_ = -1;
+};
+
+double ProcessCpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The PC side over the slave of `terminal`: the termios port counted, pauses slept and summed.
+struct Pc {
+    explicit Pc(const sim::PseudoTerminal& terminal, const std::filesystem::path& base)
+        : rs232(port, parameters, [&terminal](int) -> std::optional<std::string> { return terminal.SlavePath(); },
+                delay),
+          actions(link, dialogs, timer, progress, editors, parameters, [base] { return base; }) {
+        rs232.ReopenPort();
+        link.SetState(link_state::kDone);
+    }
+
+    SystemParameters parameters;
+    TermiosSerialPort termios;
+    CountingPort port{termios};
+    MeasuredDelay delay;
+    FailingDialogs dialogs;
+    NullPump pump;
+    Rs232Port rs232;
+    Link link{rs232, dialogs, pump, delay, [] { return RelaySettings{}; }};
+    NoTimer timer;
+    NoProgress progress;
+    NoOpenEditors editors;
+    InterfaceActions actions;
+};
+
 void BM_SoftwareUpdate(benchmark::State& state) {
     const int baud = int(state.range(0));
     const auto base = std::filesystem::temp_directory_path() / ("ovis-bench-" + std::to_string(::getpid()));
@@ -98,30 +164,20 @@ void BM_SoftwareUpdate(benchmark::State& state) {
 
     for (auto _ : state) {
         sim::PseudoTerminal terminal;
-        sim::SimulatorThread simulator({}, terminal.MasterFd(), baud);
-        SystemParameters parameters;
-        TermiosSerialPort termios;
-        CountingPort port(termios);
-        MeasuredDelay delay;
-        FailingDialogs dialogs;
-        NullPump pump;
-        Rs232Port rs232(port, parameters, [&](int) -> std::optional<std::string> { return terminal.SlavePath(); },
-                        delay);
-        rs232.ReopenPort();
-        Link link(rs232, dialogs, pump, delay, [] { return RelaySettings{}; });
-        link.SetState(link_state::kDone);
-        NoTimer timer;
-        NoProgress progress;
-        NoOpenEditors editors;
-        InterfaceActions actions(link, dialogs, timer, progress, editors, parameters, [&] { return base; });
+        SimulatorProcess simulator({}, terminal.MasterFd(), baud);
+        Pc pc(terminal, base);
 
         const auto start = std::chrono::steady_clock::now();
-        actions.StartAction(ActionTag::SoftwareUpdate);
-        actions.Timer1Timer();
+        const double cpuStart = ProcessCpuSeconds();
+        pc.actions.StartAction(ActionTag::SoftwareUpdate);
+        pc.actions.Timer1Timer();
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double cpuShare = (ProcessCpuSeconds() - cpuStart) / seconds;
         state.SetIterationTime(seconds);
 
-        if (!actions.LastActionCompleted() || dialogs.shown) state.SkipWithError("the update did not complete");
+        if (!pc.actions.LastActionCompleted() || pc.dialogs.shown) state.SkipWithError("the update did not complete");
+        const auto& port = pc.port;
+        const auto& delay = pc.delay;
         const double pauses = std::chrono::duration<double>(delay.total).count();
         const double wire = double(std::max(port.sent, port.received)) * 10.0 / baud;
         state.counters["pc_chars"] = double(port.sent);
@@ -130,13 +186,40 @@ void BM_SoftwareUpdate(benchmark::State& state) {
         state.counters["pauses_s"] = pauses;
         state.counters["ratio"] = seconds / (wire + pauses);
         state.counters["transfer_ratio"] = (seconds - pauses) / wire;
-        std::printf("%6d baud: %.2f s, wire limit %.2f s + pauses %.2f s, ratio %.3f (transfer alone %.3f)\n", baud,
-                    seconds, wire, pauses, seconds / (wire + pauses), (seconds - pauses) / wire);
+        state.counters["cpu_share"] = cpuShare;
+        std::printf("%6d baud: %.2f s, wire limit %.2f s + pauses %.2f s, ratio %.3f (transfer alone %.3f), "
+                    "CPU %.2f %% of a core\n",
+                    baud, seconds, wire, pauses, seconds / (wire + pauses), (seconds - pauses) / wire,
+                    100.0 * cpuShare);
     }
     std::filesystem::remove_all(base);
 }
 
+// Three passes that call a simulator which never answers.
+void BM_SilentLine(benchmark::State& state) {
+    const auto base = std::filesystem::temp_directory_path();
+    for (auto _ : state) {
+        sim::PseudoTerminal terminal;
+        SimulatorProcess simulator(sim::SimulatorOptions{.silent = true}, terminal.MasterFd(), 9600);
+        Pc pc(terminal, base);
+
+        const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = ProcessCpuSeconds();
+        for (int pass = 0; pass < 3; ++pass) {
+            pc.link.SetState(link_state::kIdle);
+            pc.link.Exchange();
+            if (pc.link.Result() != LinkResult::TimedOut) state.SkipWithError("the silent line answered");
+        }
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double cpuShare = (ProcessCpuSeconds() - cpuStart) / seconds;
+        state.SetIterationTime(seconds);
+        state.counters["cpu_share"] = cpuShare;
+        std::printf("silent line: %.2f s for three passes, CPU %.2f %% of a core\n", seconds, 100.0 * cpuShare);
+    }
+}
+
 BENCHMARK(BM_SoftwareUpdate)->Arg(115200)->Arg(9600)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_SilentLine)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -1,11 +1,19 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace ovis::cli {
+namespace {
+
+UsageError BadValue(const std::string& name, const std::string& text) {
+    return UsageError("Ungültiger Wert für --" + name + ": \"" + text + "\"");
+}
+
+}  // namespace
 
 Arguments::Arguments(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
-                     const std::vector<std::string>& flags) {
+                     const std::vector<std::string>& flags, std::size_t maxPositional) {
     auto contains = [](const std::vector<std::string>& list, const std::string& s) {
         return std::find(list.begin(), list.end(), s) != list.end();
     };
@@ -22,6 +30,7 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<std
                 throw UsageError("Unbekannte Option " + a);
             }
         } else {
+            if (positional_.size() >= maxPositional) throw UsageError("Überzähliges Argument \"" + a + "\"");
             positional_.push_back(a);
         }
     }
@@ -31,6 +40,31 @@ std::optional<std::string> Arguments::Option(const std::string& name) const {
     for (auto it = options_.rbegin(); it != options_.rend(); ++it)
         if (it->first == name) return it->second;
     return std::nullopt;
+}
+
+std::optional<int> Arguments::IntegerOption(const std::string& name, int low, int high) const {
+    auto text = Option(name);
+    if (!text) return std::nullopt;
+    int value = 0;
+    const char* end = text->data() + text->size();
+    auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (text->empty() || error != std::errc() || stop != end || value < low || value > high)
+        throw BadValue(name, *text);
+    return value;
+}
+
+std::optional<double> Arguments::DecimalOption(const std::string& name, double low, double high) const {
+    auto text = Option(name);
+    if (!text) return std::nullopt;
+    double value = 0;
+    const char* end = text->data() + text->size();
+    auto [stop, error] = std::from_chars(text->data(), end, value);
+    // Written out in digits only: no "nan", "inf" or hexadecimal forms.
+    const bool digits =
+        std::all_of(text->begin(), text->end(), [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; });
+    if (text->empty() || !digits || error != std::errc() || stop != end || !(value >= low && value <= high))
+        throw BadValue(name, *text);
+    return value;
 }
 
 bool Arguments::Flag(const std::string& name) const {

@@ -25,7 +25,7 @@ std::string TableWords() {
 }
 
 int CheckCommand(const std::vector<std::string>& args) {
-    Arguments a(args, {});
+    Arguments a(args, {}, {}, 2);
     const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
     const std::string& word = a.Required(1, "TABELLE");
     const TableSaveCheck* check = FindTableSaveCheck(word);

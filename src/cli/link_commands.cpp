@@ -32,14 +32,14 @@ int RunAction(LinkSession& session, ActionTag tag) {
 }
 
 CommandRegistration reset{"reset", std::string("reset ") + kLinkUsage, [](const std::vector<std::string>& args) {
-                               Arguments arguments(args, kLinkValueOptions, kLinkFlags);
+                               Arguments arguments(args, kLinkValueOptions, kLinkFlags, 0);
                                LinkSession session(arguments);
                                return RunAction(session, ActionTag::Reset);
                            }};
 
 CommandRegistration update{
     "update", std::string("update ") + kLinkUsage + " --firmware FILE", [](const std::vector<std::string>& args) {
-        Arguments arguments(args, With(kLinkValueOptions, {"firmware"}), kLinkFlags);
+        Arguments arguments(args, With(kLinkValueOptions, {"firmware"}), kLinkFlags, 0);
         auto firmware = arguments.Option("firmware");
         if (!firmware) throw UsageError("--firmware fehlt");
         if (!LoadFirmwareImage(*firmware)) {
@@ -53,7 +53,7 @@ CommandRegistration update{
 
 CommandRegistration makeTestFirmware{"make-test-firmware", "make-test-firmware FILE",
                                      [](const std::vector<std::string>& args) {
-                                         Arguments arguments(args, {});
+                                         Arguments arguments(args, {}, {}, 1);
                                          const auto image = MakeTestFirmwareImage();
                                          WriteFileAtomically(arguments.Required(0, "FILE"), {image.begin(), image.end()});
                                          return 0;
@@ -63,16 +63,16 @@ std::atomic<bool> serverStop{false};
 extern "C" void OnServerStop(int) { serverStop = true; }
 
 // Keeps the line in conversation as a relay Server, so that a Client PC can reach the
-// Interface through the relay files of DIR, until SIGTERM or the given time has passed.
+// Interface through the relay files (COMTD.DAT in the base directory, COMRD.DAT in the server
+// directory), until SIGTERM or the given time has passed.
 CommandRegistration relayServer{
-    "relay-server", std::string("relay-server ") + kLinkUsage + " --base DIR [--seconds S]",
+    "relay-server", std::string("relay-server ") + kLinkUsage + " --base DIR [--server-dir DIR] [--seconds S]",
     [](const std::vector<std::string>& args) {
-        Arguments arguments(args, With(kLinkValueOptions, {"base", "seconds"}), kLinkFlags);
+        Arguments arguments(args, With(kLinkValueOptions, {"base", "server-dir", "seconds"}), kLinkFlags, 0);
         auto base = arguments.Option("base");
         if (!base) throw UsageError("--base fehlt");
-        double seconds = 0;
-        if (auto text = arguments.Option("seconds")) seconds = std::stod(*text);
-        LinkSession session(arguments, RelayMode::Server, *base);
+        const double seconds = arguments.DecimalOption("seconds", 0, 1e7).value_or(0);
+        LinkSession session(arguments, RelayMode::Server, *base, arguments.Option("server-dir").value_or(*base));
         if (!CreateRelayFiles(*base, session.delay())) {
             std::cerr << "Die Relais-Dateien in \"" << *base << "\" können nicht angelegt werden.\n";
             return 1;

@@ -16,19 +16,6 @@ std::atomic<bool> interrupted{false};
 
 extern "C" void OnInterrupt(int) { interrupted = true; }
 
-int ParseInt(const std::string& option, const std::string& text, int low, int high) {
-    std::size_t used = 0;
-    int value = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size() || value < low || value > high)
-        throw UsageError("Ungültiger Wert für --" + option + ": " + text);
-    return value;
-}
-
 }  // namespace
 
 // Ctrl+C requests the abort, as "Abbrechen" does in the progress window.
@@ -99,16 +86,17 @@ public:
     void Stop() override {}
 };
 
-LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::filesystem::path baseDirectory)
-    : baseDirectory_(std::move(baseDirectory)), relay_(relay) {
+LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::filesystem::path baseDirectory,
+                         std::filesystem::path serverDirectory)
+    : baseDirectory_(std::move(baseDirectory)), serverDirectory_(std::move(serverDirectory)), relay_(relay) {
     if (auto project = arguments.Option("project")) parameters_.Load(*project);
     auto& record = parameters_.Record();
-    if (auto number = arguments.Option("number")) record.Nummer = std::uint8_t(ParseInt("number", *number, 1, 99));
-    if (auto baud = arguments.Option("baud")) {
-        const int rate = ParseInt("baud", *baud, 1, 115200);
-        if (rate % 9600 != 0 || !ListIndexForBaudFactor(rate / 9600))
-            throw UsageError("Ungültiger Wert für --baud: " + *baud + " (9600, 19200, 38400, 57600 oder 115200)");
-        record.BaudFaktorPC = std::uint8_t(rate / 9600);
+    if (auto number = arguments.IntegerOption("number", 1, 99)) record.Nummer = std::uint8_t(*number);
+    if (auto rate = arguments.IntegerOption("baud", 1, 115200)) {
+        if (*rate % 9600 != 0 || !ListIndexForBaudFactor(*rate / 9600))
+            throw UsageError("Ungültiger Wert für --baud: \"" + std::to_string(*rate) +
+                             "\" (9600, 19200, 38400, 57600 oder 115200)");
+        record.BaudFaktorPC = std::uint8_t(*rate / 9600);
     }
     if (auto port = arguments.Option("port")) {
         devicePath_ = *port;
@@ -128,7 +116,7 @@ LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::files
                                         [this](int) -> std::optional<std::string> { return devicePath_; }, delay_);
     pump_ = std::make_unique<AbortPump>([this] { link_->RequestAbort(); });
     link_ = std::make_unique<Link>(*port_, dialogs_, *pump_, delay_,
-                                   [this] { return RelaySettings{relay_, baseDirectory_, baseDirectory_}; });
+                                   [this] { return RelaySettings{relay_, baseDirectory_, serverDirectory_}; });
     progress_ = std::make_unique<Progress>();
     timer_ = std::make_unique<Timer>();
     actions_ = std::make_unique<InterfaceActions>(*link_, dialogs_, *timer_, *progress_, editors_, parameters_,
@@ -140,7 +128,7 @@ LinkSession::~LinkSession() { std::signal(SIGINT, SIG_DFL); }
 bool LinkSession::OpenPort() {
     port_->ReopenPort();
     if (port_->PortIsOpen()) return true;
-    std::cerr << "Die Schnittstelle \"" << devicePath_ << "\" kann nicht geöffnet werden.\n";
+    std::cerr << port_->OpenFailureMessage() << '\n';
     return false;
 }
 

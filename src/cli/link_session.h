@@ -29,7 +29,7 @@ public:
     // Reads --port, --number, --project, --baud and --trace; UsageError for bad values, IoError
     // when the project's parameters cannot be read.
     explicit LinkSession(const Arguments& arguments, RelayMode relay = RelayMode::None,
-                         std::filesystem::path baseDirectory = {});
+                         std::filesystem::path baseDirectory = {}, std::filesystem::path serverDirectory = {});
     ~LinkSession();
 
     // Reopens the port; false (with a message on stderr) when it cannot be opened.
@@ -49,6 +49,7 @@ private:
     SystemParameters parameters_;
     std::string devicePath_;
     std::filesystem::path baseDirectory_;
+    std::filesystem::path serverDirectory_;
     RelayMode relay_;
     TermiosSerialPort termios_;
     std::unique_ptr<TracingSerialPort> tracing_;

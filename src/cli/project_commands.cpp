@@ -21,7 +21,7 @@ std::optional<std::string> Environment(const char* name) {
 }
 
 int NewProjectCommand(const std::vector<std::string>& args) {
-    Arguments a(args, {"base"});
+    Arguments a(args, {"base"}, {}, 1);
     const std::string& entered = a.Required(0, "NAME");
     std::filesystem::path base = a.Option("base") ? std::filesystem::path(*a.Option("base"))
                                                   : ResolveBaseDirectory(Environment("OVIS_BASE"), std::nullopt,
@@ -48,7 +48,7 @@ int NewProjectCommand(const std::vector<std::string>& args) {
 }
 
 int ParamsCommand(const std::vector<std::string>& args) {
-    Arguments a(args, {});
+    Arguments a(args, {}, {}, 1);
     const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
     SystemParameters parameters;
     parameters.Load(projectDir);
@@ -59,7 +59,7 @@ int ParamsCommand(const std::vector<std::string>& args) {
 }
 
 int DemoCommand(const std::vector<std::string>& args) {
-    Arguments a(args, {});
+    Arguments a(args, {}, {}, 1);
     std::filesystem::path base = a.Required(0, "BASISVERZEICHNIS");
     bool created = CreateDemoBase(base);
     std::cout << (base / kProjectsFolder / kDemoProjectName).string() << (created ? "" : " (vorhanden)") << '\n';

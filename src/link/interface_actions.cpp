@@ -222,12 +222,27 @@ void InterfaceActions::RunConfiguration(std::unique_ptr<ProgressWindow>& progres
         progress.reset();
         progress = progressWindows_.Open("Daten werden programmiert");
         link_.Prepare(Address(), command::kReset);
-        link_.SetState(ls::kSendRequest);
-        link_.Exchange();
-        ProgressSteps(*progress, 110, 100);
+        if (SendOnce()) ProgressSteps(*progress, 110, 100);
     }
     progress.reset();
     actionCompleted_ = !failed && Ok();
+}
+
+bool InterfaceActions::SendOnce() {
+    link_.SetState(ls::kSendRequest);
+    link_.Exchange();
+    if (link_.AbortRequested()) {
+        link_.SetResult(LinkResult::Aborted);
+        return false;
+    }
+    if (!link_.FrameConfirmed()) {
+        if (Ok()) link_.SetResult(LinkResult::TimedOut);
+        dialogs_.Warning(kInterfaceNotRespondingText);
+        return false;
+    }
+    // Taken by the Interface, even when its closing "," was lost.
+    link_.SetResult(LinkResult::Ok);
+    return true;
 }
 
 void InterfaceActions::RunSoftwareUpdate(ProgressWindow& progress) {
@@ -267,10 +282,8 @@ void InterfaceActions::RunSoftwareUpdate(ProgressWindow& progress) {
     progress.SetMaximum(100);
     progress.SetPosition(0);
     link_.Prepare(Address(), command::kProgramFirmware);
-    link_.SetState(ls::kSendRequest);
-    link_.Exchange();
-    // The Interface programs itself whatever the exchange reported; the PC only waits.
-    link_.SetResult(link_.AbortRequested() ? LinkResult::Aborted : LinkResult::Ok);
+    if (!SendOnce()) return;
+    // The Interface programs itself; the PC only waits.
     ProgressSteps(progress, 100, 100);
     actionCompleted_ = Ok();
 }

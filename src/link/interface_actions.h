@@ -101,6 +101,10 @@ private:
     void RunReset(std::unique_ptr<ProgressWindow>& progress);
     void RunConfiguration(std::unique_ptr<ProgressWindow>& progress);
     void RunSoftwareUpdate(ProgressWindow& progress);
+    // Sends the prepared telegram with one exchange, no repetition; true when the Interface
+    // confirmed it. Otherwise "Das Interface reagiert nicht!!!" (unless aborted) and the result
+    // stays not Ok.
+    bool SendOnce();
     void StartOnlineAnalyser();
     void StartOnlineVisualisation();
     // Positions 0 to `maximum`, `stepMs` apart; "Abbrechen" ends them early.

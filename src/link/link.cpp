@@ -47,6 +47,7 @@ void Link::Store(std::uint8_t character) {
 
 void Link::Apply(std::uint8_t character) {
     std::uint8_t& s = data_.state;
+    if ((s & 0x9F) == ls::kAwaitingConfirm && character == line_char::kConfirm) frameConfirmed_ = true;
     for (const PassStep& step : TransitionFor(s, character)) {
         switch (step.op) {
             case PassOp::None: break;
@@ -123,6 +124,7 @@ void Link::SerialPass() {
         Send(line_char::kNothing);
     }
     if ((s & 0x82) == 0x82) {
+        frameConfirmed_ = false;
         Encode();
         s ^= 0x91;
         Send(line_char::kCall);
@@ -136,13 +138,15 @@ void Link::SerialPass() {
     int steps = 0;
     do {
         ++steps;
-        // A step waits for input unless frame characters are still to go out: the frame leaves
-        // at the speed of the line, and a silent line still ends the pass on time.
+        // A step sleeps until a character arrives unless frame characters are still to go out:
+        // the frame leaves at the speed of the line, and a silent line ends the pass on time.
         if (sendPointer_ == 0) {
+            const auto left = std::chrono::ceil<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
+            const auto wait = std::clamp(left, std::chrono::microseconds(0), tuning_.stepWait);
             if (port_.PortIsOpen())
-                port_.WaitForInput(tuning_.stepWait);
+                port_.WaitForInput(wait);
             else
-                delay_.Pause(tuning_.stepWait);
+                delay_.Pause(wait);
         }
         if (port_.ReadByte(lastChar_)) Apply(lastChar_);
         if (sendPointer_ != 0) {
@@ -164,9 +168,37 @@ void Link::Exchange() {
     if (!client) SerialPass();
     if (client && data_.state == ls::kDone) relay_.ClientReceiveStep(data_, settings);
     if (client && data_.state == ls::kIdle) relay_.ClientSynchroniseStep(data_, settings);
-    if (client && data_.state == ls::kSendRequest) relay_.ClientSendStep(data_, settings);
-    if (settings.mode == RelayMode::Server && data_.state == ls::kDone) relay_.ServerPickUpStep(data_, settings);
+    if (client && data_.state == ls::kSendRequest) {
+        relay_.ClientSendStep(data_, settings);
+        frameConfirmed_ = data_.result == LinkResult::Ok && data_.state != ls::kSendRequest;
+    }
+    if (settings.mode == RelayMode::Server && data_.state == ls::kDone) SendRelayedTelegram(settings);
     if (settings.mode == RelayMode::Server && data_.TelegramReceived()) relay_.ServerForwardStep(data_, settings);
+}
+
+void Link::SendRelayedTelegram(const RelaySettings& settings) {
+    const TTelegram ownTelegram = data_.telegram;
+    const int ownLength = data_.length;
+    const LinkResult ownResult = data_.result;
+    const bool ownConfirmed = frameConfirmed_;
+    relay_.ServerPickUpStep(data_, settings);
+    if (data_.state != ls::kSendRequest) return;
+    // The Client was told "Ok" when its request was placed: a pass that times out is repeated,
+    // as SendTelegram does, so that a noisy line loses nothing the direct path would deliver.
+    SerialPass();
+    for (int repetition = 0; repetition < kSendRepetitions && data_.result == LinkResult::TimedOut; ++repetition) {
+        data_.state = ls::kSendRequest;
+        SerialPass();
+    }
+    // The Server's own conversation ended before the request was taken; its caller sees that
+    // outcome, and a request that could not be delivered is dropped without a box.
+    if (data_.result == LinkResult::TimedOut) {
+        data_.state = ls::kDone;
+        data_.result = ownResult;
+    }
+    data_.telegram = ownTelegram;
+    data_.length = ownLength;
+    frameConfirmed_ = ownConfirmed;
 }
 
 void Link::SendTelegram() {

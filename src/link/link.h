@@ -24,9 +24,11 @@ inline constexpr const char* kRingOpenText =
     "Zwischen Interface und PC erfolgt keine Datenübermittlung.";
 
 struct LinkTuning {
-    int stepsPerPass = 20000;                       // 200 polls times 100 cycles
-    std::chrono::microseconds stepWait{50};          // a step waits this long for input
-    std::chrono::milliseconds passTimeout{1000};     // wall-clock bound of a pass
+    int stepsPerPass = 20000;                     // 200 polls times 100 cycles
+    // A step sleeps until a character arrives, but at most this long, so that window messages
+    // are processed in between, and never beyond the end of the pass.
+    std::chrono::microseconds stepWait{10000};
+    std::chrono::milliseconds passTimeout{1000};  // wall-clock bound of a pass
 };
 
 class Link {
@@ -59,6 +61,10 @@ public:
     void Exchange();
     // Sends the prepared telegram, up to 11 attempts; then "Das Interface reagiert nicht!!!".
     void SendTelegram();
+    // Whether the Interface confirmed ("*") the frame of the last pass that sent one: it took
+    // the telegram, even when the closing "," did not come. A Client: whether the last request
+    // was placed for the Server.
+    bool FrameConfirmed() const { return frameConfirmed_; }
     // Completes or opens a conversation; after ten time-outs the ring warning and Aborted.
     void FinishExchange();
     // Waits for a telegram whose command is in `accepted`, then finishes the conversation.
@@ -79,6 +85,9 @@ private:
     void RestartSend() { sendPointer_ = 1; }
     void Store(std::uint8_t character);
     std::uint8_t FrameAt(int position) const;
+    // Server: sends a telegram a Client relayed with the repetitions of SendTelegram (no box);
+    // the own telegram of the Server's caller is kept.
+    void SendRelayedTelegram(const RelaySettings& settings);
 
     Rs232Port& port_;
     Dialogs& dialogs_;
@@ -90,6 +99,7 @@ private:
     Relay relay_;
     Frame frame_;
     std::uint8_t lastChar_ = 0;  // kept between reads: a pending line error repeats it
+    bool frameConfirmed_ = false;
 
     // Per pass
     std::array<std::uint8_t, kFrameCapacity + 1> charBuffer_{};

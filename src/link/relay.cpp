@@ -73,7 +73,7 @@ void Relay::ClearRecordsPending() {
 void Relay::ClientReceiveStep(LinkData& link, const RelaySettings& settings) {
     if (!recordsPending_) {
         delay_.WaitMs(5);
-        if (receiveFile_.Open(RelayPath(settings.serverDirectory, kRelayReceiveFileName), kClientRetry)) {
+        if (receiveFile_.Open(RelayPath(settings.baseDirectory, kRelayReceiveFileName), kClientRetry)) {
             TRelayRecord header{};
             if (!receiveFile_.Read(0, header)) {
                 receiveFile_.Close();
@@ -105,7 +105,7 @@ void Relay::ClientReceiveStep(LinkData& link, const RelaySettings& settings) {
 
 void Relay::ClientSynchroniseStep(LinkData& link, const RelaySettings& settings) {
     RelayFile file(delay_);
-    if (file.Open(RelayPath(settings.serverDirectory, kRelayReceiveFileName), kClientSyncRetry)) {
+    if (file.Open(RelayPath(settings.baseDirectory, kRelayReceiveFileName), kClientSyncRetry)) {
         TRelayRecord header{};
         if (file.Read(0, header)) {
             lastSequence_ = header.Marker;
@@ -165,7 +165,10 @@ void Relay::ServerPickUpStep(LinkData& link, const RelaySettings& settings) {
 
 void Relay::ServerForwardStep(LinkData& link, const RelaySettings& settings) {
     RelayFile file(delay_);
-    if (!file.Open(RelayPath(settings.baseDirectory, kRelayReceiveFileName), kServerRetry)) return;
+    // A Server without a server directory keeps the ring in its own base directory, where its
+    // start-up created it.
+    const fs::path& directory = settings.serverDirectory.empty() ? settings.baseDirectory : settings.serverDirectory;
+    if (!file.Open(RelayPath(directory, kRelayReceiveFileName), kServerRetry)) return;
     const int sequence = NextRelaySequence(lastSequence_);
     TRelayRecord record{};
     record.Marker = std::uint8_t(sequence);

@@ -13,10 +13,13 @@ namespace ovis {
 
 class SystemParameters;
 
+// Where the relay files are: a Client writes COMTD.DAT into its server directory and reads
+// COMRD.DAT in its base directory; a Server takes COMTD.DAT from its base directory and writes
+// COMRD.DAT into its server directory (its base directory when none is set).
 struct RelaySettings {
     RelayMode mode = RelayMode::None;
     std::filesystem::path baseDirectory;    // this PC's base directory
-    std::filesystem::path serverDirectory;  // the Server's base directory as a Client reaches it
+    std::filesystem::path serverDirectory;  // ServerDirectory of the system parameters
 };
 
 // The relay settings of the system parameters; the server directory text (code page 1252,
@@ -32,7 +35,8 @@ class Relay {
 public:
     Relay(Delay& delay, Pump& pump) : delay_(delay), pump_(pump), receiveFile_(delay) {}
 
-    // Client: reads the next relayed telegram, if any, while the link is Done.
+    // Client: reads the next relayed telegram of COMRD.DAT in the base directory, if any, while
+    // the link is Done.
     void ClientReceiveStep(LinkData& link, const RelaySettings& settings);
     // Client: skips every telegram relayed so far; the link becomes Done.
     void ClientSynchroniseStep(LinkData& link, const RelaySettings& settings);
@@ -40,7 +44,8 @@ public:
     void ClientSendStep(LinkData& link, const RelaySettings& settings);
     // Server: takes a Client's waiting telegram, to be sent by the next exchange.
     void ServerPickUpStep(LinkData& link, const RelaySettings& settings);
-    // Server: offers the telegram just received to the Client in the next ring record.
+    // Server: offers the telegram just received to the Client in the next ring record of
+    // COMRD.DAT in the server directory.
     void ServerForwardStep(LinkData& link, const RelaySettings& settings);
 
     // Forgets the ring position and the pending records (start-up).

@@ -25,9 +25,31 @@ void Rs232Port::ReopenPort() {
 
 bool Rs232Port::OpenPort() {
     if (PortIsOpen()) return true;
-    auto path = devicePath_(settings_().portNumber);
-    if (path && device_.Open(*path)) ConfigurePort();
-    return PortIsOpen();
+    const int portNumber = settings_().portNumber;
+    auto path = devicePath_(portNumber);
+    if (!path) {
+        Fail("Zur Schnittstellennummer " + std::to_string(portNumber) + " gibt es keine Schnittstelle.");
+        return false;
+    }
+    const std::string opening = "Die Schnittstelle \"" + *path + "\" kann nicht geöffnet werden: ";
+    if (!device_.Open(*path)) {
+        Fail(opening + device_.OpenFailure() + ".");
+        return false;
+    }
+    ConfigurePort();
+    if (!PortIsOpen()) {
+        Fail(opening + "sie nimmt die Leitungseinstellungen (" + std::to_string(SelectedBaud()) +
+             " Baud, 7 Datenbits, keine Parität, 2 Stoppbits) nicht an.");
+        return false;
+    }
+    openFailure_.clear();
+    return true;
+}
+
+void Rs232Port::Fail(const std::string& message) {
+    if (message == openFailure_) return;
+    openFailure_ = message;
+    if (report_) report_(message);
 }
 
 void Rs232Port::ConfigurePort() {

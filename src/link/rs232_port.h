@@ -34,7 +34,8 @@ public:
     // Closes the port when it is open, selects the baud rate from the baud factor and opens it.
     void ReopenPort();
     // Opens the configured port unless it is open; true when it is open afterwards. A port that
-    // cannot be opened stays closed without a message.
+    // cannot be opened stays closed without a box; OpenFailureMessage says why, and the failure
+    // report (if set) receives it once until the port opens or the reason changes.
     bool OpenPort();
     void PurgePort(bool rx, bool tx);
     void ClosePort();
@@ -48,17 +49,25 @@ public:
     // Waits up to `timeout` for input; at once when the port is closed.
     void WaitForInput(std::chrono::microseconds timeout);
 
+    // "Die Schnittstelle "/dev/ttyS0" kann nicht geöffnet werden: <reason>."; empty while open or
+    // before the first open.
+    const std::string& OpenFailureMessage() const { return openFailure_; }
+    void SetFailureReport(std::function<void(const std::string& message)> report) { report_ = std::move(report); }
+
     int SelectedBaudIndex() const { return baudIndex_; }
     int SelectedBaud() const;
 
 private:
     void ConfigurePort();
+    void Fail(const std::string& message);
 
     SerialPort& device_;
     std::function<PortSettings()> settings_;
     DevicePathResolver devicePath_;
     Delay& delay_;
     int baudIndex_ = 0;
+    std::string openFailure_;
+    std::function<void(const std::string&)> report_;
 };
 
 }  // namespace ovis

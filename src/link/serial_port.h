@@ -19,6 +19,8 @@ public:
 
     // Opens an existing device for reading and writing, not shared. False when it cannot.
     virtual bool Open(const std::string& devicePath) = 0;
+    // Why the last Open failed, in German ("keine Berechtigung ..."); empty after a success.
+    virtual std::string OpenFailure() const = 0;
     // 7 data bits, no parity, 2 stop bits, raw, DTR and RTS on, no flow control.
     virtual bool Configure(int baud) = 0;
     virtual void Purge(bool rx, bool tx) = 0;
@@ -31,7 +33,8 @@ public:
     virtual LineStatus Status() = 0;
     // Reads one waiting byte; false when none was read.
     virtual bool ReadOne(std::uint8_t& byte) = 0;
-    // Waits up to `timeout` for input to arrive (or returns at once when some is waiting).
+    // Waits up to `timeout` for input to arrive (or returns at once when some is waiting); the
+    // caller's thread sleeps meanwhile.
     virtual void WaitForInput(std::chrono::microseconds timeout) = 0;
 };
 

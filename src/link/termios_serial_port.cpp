@@ -1,6 +1,7 @@
 #include "link/termios_serial_port.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -57,7 +58,30 @@ bool IsPseudoTerminal(int fd) {
     return ::fstat(fd, &st) == 0 && S_ISCHR(st.st_mode) && major(st.st_rdev) >= 136 && major(st.st_rdev) <= 143;
 }
 
+// The group that may use the device ("dialout" on most systems); nothing when unknown.
+std::optional<std::string> DeviceGroup(const std::string& devicePath) {
+    struct stat st {};
+    if (::stat(devicePath.c_str(), &st) != 0) return std::nullopt;
+    if (const group* g = ::getgrgid(st.st_gid)) return std::string(g->gr_name);
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::string OpenFailureText(const std::string& devicePath, int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM: {
+            const std::string group = DeviceGroup(devicePath).value_or("dialout");
+            return "keine Berechtigung (der Benutzer gehört nicht zur Gruppe \"" + group + "\")";
+        }
+        case ENOENT:
+        case ENODEV:
+        case ENXIO: return "das Gerät ist nicht vorhanden";
+        case EBUSY: return "die Schnittstelle wird von einem anderen Programm benutzt";
+        default: return "Systemfehler " + std::to_string(error);
+    }
+}
 
 bool ConfigureLine(int fd, int baud) {
     auto speed = SpeedFor(baud);
@@ -88,12 +112,22 @@ bool ConfigureLine(int fd, int baud) {
 bool TermiosSerialPort::Open(const std::string& devicePath) {
     Close();
     int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    // Not shared: a lock on the open device, which ends with the process however it ends.
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (fd < 0) {
+        openFailure_ = OpenFailureText(devicePath, errno);
+        return false;
+    }
+    if (!::isatty(fd)) {
+        openFailure_ = "das Gerät ist keine serielle Schnittstelle";
         ::close(fd);
         return false;
     }
+    // Not shared: a lock on the open device, which ends with the process however it ends.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        openFailure_ = OpenFailureText(devicePath, EBUSY);
+        ::close(fd);
+        return false;
+    }
+    openFailure_.clear();
     fd_ = fd;
     auto count = LineErrorCount(fd_);
     countsKnown_ = count.has_value();

@@ -9,6 +9,10 @@ namespace ovis {
 // raised where the device has them. False when the device takes no such settings.
 bool ConfigureLine(int fd, int baud);
 
+// Why opening `devicePath` failed with the error number `error`, in German; a missing permission
+// names the group that owns the device ("dialout" on most systems).
+std::string OpenFailureText(const std::string& devicePath, int error);
+
 class TermiosSerialPort final : public SerialPort {
 public:
     TermiosSerialPort() = default;
@@ -17,6 +21,7 @@ public:
     TermiosSerialPort& operator=(const TermiosSerialPort&) = delete;
 
     bool Open(const std::string& devicePath) override;
+    std::string OpenFailure() const override { return openFailure_; }
     bool Configure(int baud) override;
     void Purge(bool rx, bool tx) override;
     void Close() override;
@@ -28,6 +33,7 @@ public:
 
 private:
     int fd_ = -1;
+    std::string openFailure_;
     bool countsKnown_ = false;  // whether the device reports line error counts
     long errorCount_ = 0;       // framing, overrun, parity and break errors seen so far
 };

@@ -15,6 +15,7 @@ public:
     ~TracingSerialPort() override { Flush(); }
 
     bool Open(const std::string& devicePath) override;
+    std::string OpenFailure() const override { return inner_.OpenFailure(); }
     bool Configure(int baud) override;
     void Purge(bool rx, bool tx) override { inner_.Purge(rx, tx); }
     void Close() override;

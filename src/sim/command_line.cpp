@@ -14,7 +14,7 @@ double ParseNumber(const std::string& option, const std::string& text, double lo
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != text.size() || value < low || value > high)
+    if (used == 0 || used != text.size() || !(value >= low && value <= high))
         throw std::invalid_argument("Ungültiger Wert für " + option + ": " + text);
     return value;
 }
@@ -41,6 +41,8 @@ SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args) {
             line.options.garbleProbability = ParseNumber(option, value(), 0, 1);
         } else if (option == "--seed") {
             line.options.seed = unsigned(ParseNumber(option, value(), 0, 4294967295.0));
+        } else if (option == "--freeze-after") {
+            line.options.freezeAfter = int(ParseNumber(option, value(), 0, 1000000));
         } else if (option == "--link") {
             line.link = value();
         } else {

@@ -9,7 +9,8 @@
 namespace ovis::sim {
 
 inline constexpr const char* kUsage =
-    "Aufruf: ovis-sim [--device GERÄT] [--address N] [--baud RATE] [--silent] [--garble P] [--seed S] [--link PFAD]\n"
+    "Aufruf: ovis-sim [--device GERÄT] [--address N] [--baud RATE] [--silent] [--garble P] [--seed S]\n"
+    "               [--freeze-after N] [--link PFAD]\n"
     "  Ohne --device öffnet ovis-sim ein Pseudo-Terminal und schreibt dessen Gerätepfad als erste Zeile.\n"
     "  --device GERÄT  eine serielle Schnittstelle statt des Pseudo-Terminals\n"
     "  --address N     Nummer des simulierten Interfaces (1 bis 99, Vorgabe 1)\n"
@@ -18,6 +19,7 @@ inline constexpr const char* kUsage =
     "  --silent        hört alles, antwortet nie (für Zeitüberschreitungen)\n"
     "  --garble P      verfälscht jedes Echo-Zeichen mit der Wahrscheinlichkeit P (0 bis 1)\n"
     "  --seed S        Startwert der Verfälschung\n"
+    "  --freeze-after N  hört nach dem N-ten empfangenen Telegramm und seinem Abschluss nichts mehr\n"
     "  --link PFAD     legt PFAD als symbolische Verknüpfung auf das Pseudo-Terminal an\n"
     "Jedes empfangene Telegramm wird als Zeile \"telegram ...\" ausgegeben. ovis-sim läuft, bis es\n"
     "mit SIGINT oder SIGTERM beendet wird.\n";

@@ -121,12 +121,12 @@ SimInput InterfaceSimulator::InputOf(std::uint8_t character) {
 
 void InterfaceSimulator::Receive(std::uint8_t character, Micros now, std::string& out) {
     lastActivity_ = now;
-    if (options_.silent) return;
+    if (options_.silent || frozen_) return;
     if (const SimRule* rule = FindRule(state_, InputOf(character))) Apply(*rule, character, now, out);
 }
 
 std::optional<Micros> InterfaceSimulator::NextDeadline() const {
-    if (options_.silent) return std::nullopt;
+    if (options_.silent || frozen_) return std::nullopt;
     switch (state_) {
         case S::CallSeen:
         case S::Answered: return lastActivity_ + options_.callGap;
@@ -224,7 +224,8 @@ void InterfaceSimulator::Apply(const SimRule& rule, std::uint8_t character, Micr
         case A::RepeatConfirm: Send(line_char::kConfirm, out); break;
         case A::CloseBack:
             Send(line_char::kClose, out);
-            CallIfWaiting(out);
+            frozen_ = options_.freezeAfter > 0 && received_.size() >= std::size_t(options_.freezeAfter);
+            if (!frozen_) CallIfWaiting(out);
             break;
         case A::SendNextOrNothing: SendNextOrNothing(out); break;
         case A::RepeatNothing: Send(line_char::kNothing, out); break;

@@ -25,6 +25,7 @@ struct SimulatorOptions {
     bool silent = false;             // hears everything, answers nothing
     double garbleProbability = 0.0;  // chance of garbling each echoed character
     unsigned seed = 1;               // of the garbling
+    int freezeAfter = 0;             // hears nothing more once this many telegrams were taken and closed (0: never)
     // How long a lone "#" must stay alone before it counts as a call (the PC sends "#&" when it
     // has a telegram; a busy PC may be held up between the two), and how long a call of the
     // simulator waits before it is repeated.
@@ -116,6 +117,7 @@ public:
     SimState State() const { return state_; }
     std::size_t WaitingTelegrams() const { return outgoing_.size(); }
     int GarbledEchoes() const { return garbled_; }
+    bool Frozen() const { return frozen_; }
 
 private:
     static SimInput InputOf(std::uint8_t character);
@@ -139,6 +141,7 @@ private:
     SimMemory memory_;
     std::mt19937 random_;
     int garbled_ = 0;
+    bool frozen_ = false;
 };
 
 // The handlers of the commands every Interface answers: memory write (4) and memory read (5).

@@ -145,7 +145,25 @@ TEST(LinkEndToEnd, OvisctlFailsOnAPortThatCannotBeOpened) {
     test::TempDir dir;
     test::ChildProcess ovisctl({OVISCTL_PATH, "reset", "--port", (dir / "ttyNone").string()});
     EXPECT_EQ(ovisctl.Wait(), 1);
-    EXPECT_NE(ovisctl.err.find("kann nicht geöffnet werden"), std::string::npos) << ovisctl.err;
+    EXPECT_NE(ovisctl.err.find("kann nicht geöffnet werden: das Gerät ist nicht vorhanden."), std::string::npos)
+        << ovisctl.err;
+}
+
+TEST(LinkEndToEnd, OvisctlUpdateFailsWhenTheFinalCommandIsNotTaken) {
+    sim::PseudoTerminal terminal;
+    // Frozen after commands 1 and 19, the 205 blocks and the address patch.
+    sim::SimulatorThread simulator(sim::SimulatorOptions{.freezeAfter = 208}, terminal.MasterFd());
+    test::TempDir dir;
+    const FirmwareImage image = MakeTestFirmwareImage();
+    test::WriteBytes(dir / "IFACE.BIN", {image.begin(), image.end()});
+    test::ChildProcess ovisctl(
+        {OVISCTL_PATH, "update", "--port", terminal.SlavePath(), "--firmware", (dir / "IFACE.BIN").string()});
+    EXPECT_EQ(ovisctl.Wait(), 1) << ovisctl.err;
+    EXPECT_NE(ovisctl.err.find("Das Interface reagiert nicht!!!"), std::string::npos) << ovisctl.err;
+    simulator.With([](sim::InterfaceSimulator& s) {
+        EXPECT_TRUE(s.Frozen());
+        EXPECT_EQ(Commands(s).back(), 4) << "command 18 never arrived";
+    });
 }
 
 TEST(LinkEndToEnd, OvisSimProgramPrintsItsDeviceAndRecordsTelegrams) {
@@ -163,12 +181,14 @@ TEST(LinkEndToEnd, OvisSimProgramPrintsItsDeviceAndRecordsTelegrams) {
     EXPECT_NE(simulator.out.find("telegram address=2 command=3 executed=1 data=\n"), std::string::npos);
 }
 
-TEST(LinkEndToEnd, ClientReachesTheInterfaceThroughARelayServerProcess) {
+// A Client in this process reaches the simulator through an `ovisctl relay-server` process:
+// a memory write, then a memory read whose reply comes back through COMRD.DAT.
+void ExpectClientReachesTheInterface(const std::filesystem::path& clientBase, const std::filesystem::path& clientServerDir,
+                                     const std::filesystem::path& serverBase, const std::filesystem::path& serverDir) {
     sim::PseudoTerminal terminal;
     sim::SimulatorThread simulator({}, terminal.MasterFd());
-    test::TempDir serverBase;
     test::ChildProcess server({OVISCTL_PATH, "relay-server", "--port", terminal.SlavePath(), "--base",
-                               serverBase.path().string(), "--seconds", "30"});
+                               serverBase.string(), "--server-dir", serverDir.string(), "--seconds", "30"});
     ASSERT_TRUE(server.WaitForLines(1, 5s)) << server.err;
 
     // This process is the Client: it never touches a serial line.
@@ -178,7 +198,7 @@ TEST(LinkEndToEnd, ClientReachesTheInterfaceThroughARelayServerProcess) {
     NullPump pump;
     Rs232Port port(unused, [] { return PortSettings{}; }, [](int) { return std::nullopt; }, delay);
     Link client(port, dialogs, pump, delay,
-                [&] { return RelaySettings{RelayMode::Client, "/nonexistent", serverBase.path()}; });
+                [&] { return RelaySettings{RelayMode::Client, clientBase, clientServerDir}; });
     client.SetState(ls::kDone);
     client.FinishExchange();
     ASSERT_EQ(client.Result(), LinkResult::Ok);
@@ -201,6 +221,27 @@ TEST(LinkEndToEnd, ClientReachesTheInterfaceThroughARelayServerProcess) {
     server.Signal(SIGTERM);
     EXPECT_EQ(server.Wait(), 0) << server.err;
     simulator.With([](sim::InterfaceSimulator& s) { EXPECT_EQ(Commands(s), (std::vector<int>{4, 5})); });
+}
+
+TEST(LinkEndToEnd, ClientReachesTheInterfaceThroughARelayServerProcess) {
+    test::TempDir shared;  // every path names one directory
+    ExpectClientReachesTheInterface(shared.path(), shared.path(), shared.path(), shared.path());
+}
+
+TEST(LinkEndToEnd, RelayThroughFourDistinctDirectories) {
+    // Each PC reaches the other's base directory under a path of its own, as over a network
+    // share: the Client's server directory leads to the Server's base directory, the Server's
+    // server directory to the Client's base directory.
+    test::TempDir clientBase, serverBase, mounts;
+    const auto clientServerDir = mounts / "server-share";
+    const auto serverDir = mounts / "client-share";
+    std::filesystem::create_directory_symlink(serverBase.path(), clientServerDir);
+    std::filesystem::create_directory_symlink(clientBase.path(), serverDir);
+    test::CountingDelay delay;
+    ASSERT_TRUE(CreateRelayFiles(clientBase.path(), delay)) << "the ring the Client reads";
+    ExpectClientReachesTheInterface(clientBase.path(), clientServerDir, serverBase.path(), serverDir);
+    EXPECT_NE(test::ReadBytes(clientBase / "COMRD.DAT")[0], 0) << "replies in the Client's base directory";
+    EXPECT_EQ(test::ReadBytes(serverBase / "COMRD.DAT")[0], 0) << "none in the Server's";
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ struct ActionsRig {
     SystemParameters parameters;
     std::vector<std::string> events;
     bool transferFails = false;
+    std::function<void()> duringTransfer;
     std::vector<bool> transfers;  // withBackup of each transfer
     InterfaceActions actions;
 
@@ -76,6 +77,7 @@ struct ActionsRig {
         h.onlineMessageCount = [onlineMessages] { return onlineMessages; };
         h.transferConfiguration = [this](bool withBackup, ProgressWindow&) {
             transfers.push_back(withBackup);
+            if (duringTransfer) duringTransfer();
             return transferFails;
         };
         return h;
@@ -355,6 +357,37 @@ TEST(LinkActionConfiguration, TransfersAndProgramsTheDataWithBackup) {
             EXPECT_EQ(r.progress.windows.back()->maximum, 110);
         }
     }
+}
+
+TEST(LinkActionUpdate, FinalCommandNotTakenIsAFailure) {
+    // Frozen after the address patch: command 18 is never echoed nor confirmed.
+    ActionsRig r(sim::SimulatorOptions{.freezeAfter = 2 + 205 + 1});
+    const FirmwareImage image = MakeTestFirmwareImage();
+    r.WriteFirmware({image.begin(), image.end()});
+    r.Run(ActionTag::SoftwareUpdate);
+    EXPECT_EQ(r.Commands().size(), 208u);
+    EXPECT_EQ(r.Commands().back(), 4);
+    EXPECT_FALSE(r.actions.LastActionCompleted());
+    ASSERT_EQ(r.rig.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(r.rig.dialogs.boxes[0].text, kInterfaceNotRespondingText);
+    EXPECT_NE(r.progress.windows[0]->positions.back(), 100) << "no waiting for a programming that never started";
+    EXPECT_TRUE(r.actions.LinkIdle());
+}
+
+TEST(LinkActionConfiguration, DataProgrammingNotTakenIsAFailure) {
+    ActionsRig r(sim::SimulatorOptions{.freezeAfter = 1});
+    // The transfer sends one telegram; the simulator hears nothing after it.
+    r.duringTransfer = [&r] {
+        r.rig.link.Prepare(1, 1);
+        r.rig.link.SendTelegram();
+    };
+    r.Run(ActionTag::ConfigureWithBackup);
+    EXPECT_EQ(r.Commands(), std::vector<int>{1});
+    EXPECT_FALSE(r.actions.LastActionCompleted());
+    ASSERT_EQ(r.rig.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(r.rig.dialogs.boxes[0].text, kInterfaceNotRespondingText);
+    EXPECT_TRUE(r.progress.windows.back()->positions.empty()) << "no 110 steps";
+    EXPECT_TRUE(r.progress.AllClosed());
 }
 
 TEST(LinkActionOnline, VisualisationStartsWithoutReopeningThePort) {

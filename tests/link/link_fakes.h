@@ -49,6 +49,7 @@ public:
         open = openSucceeds;
         return open;
     }
+    std::string OpenFailure() const override { return open ? std::string() : openFailure; }
     bool Configure(int baud) override {
         bauds.push_back(baud);
         return configureSucceeds;
@@ -94,6 +95,7 @@ public:
     std::string written, sinceTurn;
     std::deque<std::uint8_t> input;
     bool open = false, openSucceeds = true, configureSucceeds = true, statusReadable = true;
+    std::string openFailure = "keine Berechtigung";
     int failWrites = 0, writeAttempts = 0, pendingErrors = 0, waits = 0;
     std::vector<std::string> opened;
     std::vector<int> bauds;
@@ -111,6 +113,7 @@ public:
         ++opens;
         return open = true;
     }
+    std::string OpenFailure() const override { return {}; }
     bool Configure(int) override { return true; }
     void Purge(bool, bool) override {}
     void Close() override { open = false; }

@@ -25,8 +25,9 @@ struct RelayRig {
     PumpHook pump;
     Relay relay{delay, pump};
     LinkData link;
-    RelaySettings client{RelayMode::Client, "/nonexistent-base", dir.path()};
-    RelaySettings server{RelayMode::Server, dir.path(), "/nonexistent-server-dir"};
+    // The common set-up: both PCs reach the relay files in one directory.
+    RelaySettings client{RelayMode::Client, dir.path(), dir.path()};
+    RelaySettings server{RelayMode::Server, dir.path(), dir.path()};
 
     RelayRig() { EXPECT_TRUE(CreateRelayFiles(dir.path(), delay)); }
 
@@ -221,6 +222,127 @@ TEST(LinkRelayClientReceive, HeaderZeroStartsTheRingAfresh) {
     ASSERT_TRUE(rig.link.TelegramReceived());
     EXPECT_EQ(rig.link.receiveBuffer[2], 1);
     EXPECT_EQ(rig.link.receiveLength, 3);
+}
+
+// Each side's base directory and server directory are four distinct directories; every step
+// touches the file of its own directory only.
+struct FourDirectories {
+    test::TempDir clientBase, clientServer, serverBase, serverServer;
+    CountingDelay delay;
+    PumpHook pump;
+    RelaySettings client{RelayMode::Client, clientBase.path(), clientServer.path()};
+    RelaySettings server{RelayMode::Server, serverBase.path(), serverServer.path()};
+
+    FourDirectories() {
+        for (const auto* dir : {&clientBase, &clientServer, &serverBase, &serverServer})
+            EXPECT_TRUE(CreateRelayFiles(dir->path(), delay));
+    }
+    // The first record of `name` in each directory, in the order above.
+    std::vector<TRelayRecord> FirstRecords(const char* name, int index = 0) const {
+        std::vector<TRelayRecord> records;
+        for (const auto* dir : {&clientBase, &clientServer, &serverBase, &serverServer}) {
+            auto bytes = test::ReadBytes(*dir / name);
+            TRelayRecord record{};
+            std::memcpy(&record, bytes.data() + std::size_t(index) * sizeof record, sizeof record);
+            records.push_back(record);
+        }
+        return records;
+    }
+    static std::vector<int> Markers(const std::vector<TRelayRecord>& records) {
+        std::vector<int> markers;
+        for (const auto& r : records) markers.push_back(r.Marker);
+        return markers;
+    }
+};
+
+TEST(LinkRelayDirectories, ClientSendsIntoItsServerDirectory) {
+    FourDirectories dirs;
+    Relay relay(dirs.delay, dirs.pump);
+    LinkData link;
+    link.length = 2;
+    link.telegram.Address = 1;
+    link.telegram.Command = 3;
+    link.state = ls::kSendRequest;
+    relay.ClientSendStep(link, dirs.client);
+    EXPECT_EQ(link.result, LinkResult::Ok);
+    EXPECT_EQ(FourDirectories::Markers(dirs.FirstRecords(kRelaySendFileName)), (std::vector<int>{0, 1, 0, 0}));
+}
+
+TEST(LinkRelayDirectories, ServerTakesRequestsFromItsBaseDirectory) {
+    FourDirectories dirs;
+    for (const auto* dir : {&dirs.clientBase, &dirs.clientServer, &dirs.serverServer})
+        test::WriteBytes(*dir / kRelaySendFileName, std::vector<std::uint8_t>{1, 2, 9, 9});
+    std::vector<std::uint8_t> request(sizeof(TRelayRecord), 0);
+    request[0] = 1;
+    request[1] = 2;
+    request[2] = 1;
+    request[3] = 3;
+    test::WriteBytes(dirs.serverBase / kRelaySendFileName, request);
+    Relay relay(dirs.delay, dirs.pump);
+    LinkData link;
+    link.state = ls::kDone;
+    relay.ServerPickUpStep(link, dirs.server);
+    EXPECT_EQ(int(link.state), int(ls::kSendRequest));
+    EXPECT_EQ(link.telegram.Command, 3);
+    EXPECT_EQ(test::ReadBytes(dirs.serverBase / kRelaySendFileName)[0], 0) << "taken";
+    EXPECT_EQ(test::ReadBytes(dirs.clientServer / kRelaySendFileName)[0], 1) << "not touched";
+}
+
+TEST(LinkRelayDirectories, ServerForwardsIntoItsServerDirectory) {
+    FourDirectories dirs;
+    Relay relay(dirs.delay, dirs.pump);
+    LinkData link;
+    link.receiveBuffer[0] = 1;
+    link.receiveBuffer[1] = 5;
+    link.receiveLength = 2;
+    relay.ServerForwardStep(link, dirs.server);
+    EXPECT_EQ(FourDirectories::Markers(dirs.FirstRecords(kRelayReceiveFileName)), (std::vector<int>{0, 0, 0, 1}));
+    EXPECT_EQ(dirs.FirstRecords(kRelayReceiveFileName, 1)[3].Bytes[1], 5);
+}
+
+TEST(LinkRelayDirectories, ServerWithoutServerDirectoryForwardsIntoItsBaseDirectory) {
+    FourDirectories dirs;
+    Relay relay(dirs.delay, dirs.pump);
+    LinkData link;
+    link.receiveLength = 2;
+    relay.ServerForwardStep(link, RelaySettings{RelayMode::Server, dirs.serverBase.path(), {}});
+    EXPECT_EQ(FourDirectories::Markers(dirs.FirstRecords(kRelayReceiveFileName)), (std::vector<int>{0, 0, 1, 0}));
+}
+
+TEST(LinkRelayDirectories, ClientReadsTheRingOfItsBaseDirectory) {
+    FourDirectories dirs;
+    // A ring with three new telegrams in the Client's base directory, one elsewhere.
+    auto ring = [](int last, std::uint8_t tag) {
+        std::vector<std::uint8_t> bytes(kRelayReceiveRecords * sizeof(TRelayRecord), 0);
+        bytes[0] = std::uint8_t(last);
+        for (int n = 1; n <= last; ++n) {
+            std::size_t at = std::size_t(n) * sizeof(TRelayRecord);
+            bytes[at] = std::uint8_t(n);
+            bytes[at + 1] = 3;
+            bytes[at + 2] = 1;
+            bytes[at + 3] = tag;
+            bytes[at + 4] = std::uint8_t(n);
+        }
+        return bytes;
+    };
+    Relay relay(dirs.delay, dirs.pump);
+    LinkData link;
+    link.state = ls::kIdle;
+    relay.ClientSynchroniseStep(link, dirs.client);
+    ASSERT_EQ(int(link.state), int(ls::kDone));
+    for (const auto* dir : {&dirs.clientServer, &dirs.serverBase, &dirs.serverServer})
+        test::WriteBytes(*dir / kRelayReceiveFileName, ring(1, 0xEE));
+    test::WriteBytes(dirs.clientBase / kRelayReceiveFileName, ring(3, 0x42));
+    std::vector<int> read;
+    for (int i = 0; i < 5; ++i) {
+        link.state = ls::kDone;
+        relay.ClientReceiveStep(link, dirs.client);
+        if (link.TelegramReceived()) {
+            EXPECT_EQ(link.receiveBuffer[1], 0x42);
+            read.push_back(link.receiveBuffer[2]);
+        }
+    }
+    EXPECT_EQ(read, (std::vector<int>{1, 2, 3}));
 }
 
 TEST(LinkRelayClientReceive, AbortWhileDoneIsReported) {

@@ -89,30 +89,53 @@ TEST(LinkSerialPort, OpenConfiguresAndPurgesOnlyOnce) {
     EXPECT_EQ(rig.line.purges.size(), 2u);
 }
 
-TEST(LinkSerialPort, PortThatCannotBeOpenedStaysClosedQuietly) {
+TEST(LinkSerialPort, PortThatCannotBeOpenedStaysClosedWithItsReason) {
     struct Case {
         const char* name;
         int portNumber;
         bool openSucceeds, configureSucceeds;
+        const char* message;
     } cases[] = {
-        {"device missing", 1, false, true},
-        {"not a serial port", 1, true, false},
-        {"port number 0", 0, true, true},
-        {"port number 9", 9, true, true},
+        {"device missing", 1, false, true,
+         "Die Schnittstelle \"/dev/ttyS0\" kann nicht geöffnet werden: keine Berechtigung."},
+        {"not a serial port", 1, true, false,
+         "Die Schnittstelle \"/dev/ttyS0\" kann nicht geöffnet werden: sie nimmt die Leitungseinstellungen "
+         "(9600 Baud, 7 Datenbits, keine Parität, 2 Stoppbits) nicht an."},
+        {"port number 0", 0, true, true, "Zur Schnittstellennummer 0 gibt es keine Schnittstelle."},
+        {"port number 9", 9, true, true, "Zur Schnittstellennummer 9 gibt es keine Schnittstelle."},
     };
     for (const auto& c : cases) {
         PortRig rig;
+        std::vector<std::string> reported;
+        rig.port.SetFailureReport([&](const std::string& message) { reported.push_back(message); });
         rig.settings.portNumber = c.portNumber;
         rig.line.openSucceeds = c.openSucceeds;
         rig.line.configureSucceeds = c.configureSucceeds;
         rig.port.ReopenPort();
+        rig.port.ReopenPort();
         EXPECT_FALSE(rig.port.PortIsOpen()) << c.name;
+        EXPECT_EQ(rig.port.OpenFailureMessage(), c.message) << c.name;
+        EXPECT_EQ(reported, std::vector<std::string>{c.message}) << c.name << ": reported once, not at every reopen";
         EXPECT_FALSE(rig.port.WriteByte('#')) << c.name;
         std::uint8_t byte = 'x';
         EXPECT_FALSE(rig.port.ReadByte(byte)) << c.name;
         EXPECT_EQ(rig.delay.pauses, 0) << c.name << ": a closed port does not pause";
         EXPECT_EQ(rig.line.writeAttempts, 0) << c.name;
     }
+}
+
+TEST(LinkSerialPort, OpeningForgetsTheFailureAndReportsTheNextOneAgain) {
+    PortRig rig;
+    std::vector<std::string> reported;
+    rig.port.SetFailureReport([&](const std::string& message) { reported.push_back(message); });
+    rig.line.openSucceeds = false;
+    rig.port.ReopenPort();
+    rig.line.openSucceeds = true;
+    rig.port.ReopenPort();
+    EXPECT_TRUE(rig.port.OpenFailureMessage().empty());
+    rig.line.openSucceeds = false;
+    rig.port.ReopenPort();
+    EXPECT_EQ(reported.size(), 2u);
 }
 
 TEST(LinkSerialPort, WriteRetriesUpTo100TimesOneMillisecondApart) {

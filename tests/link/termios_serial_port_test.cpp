@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -69,13 +70,42 @@ TEST(LinkTermiosPort, MovesSingleBytesWithoutWaiting) {
     EXPECT_EQ(port.Status().bytesWaiting, 0);
 }
 
-TEST(LinkTermiosPort, RefusesWhatIsNoSerialPort) {
+TEST(LinkTermiosPort, RefusesWhatIsNoSerialPortAndSaysWhy) {
     test::TempDir dir;
     std::ofstream(dir / "plain.txt") << "x";
     TermiosSerialPort port;
     EXPECT_FALSE(port.Open((dir / "plain.txt").string()));
+    EXPECT_EQ(port.OpenFailure(), "das Gerät ist keine serielle Schnittstelle");
     EXPECT_FALSE(port.Open((dir / "missing").string()));
+    EXPECT_EQ(port.OpenFailure(), "das Gerät ist nicht vorhanden");
     EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(LinkTermiosPort, OpenFailuresSayWhy) {
+    test::TempDir dir;
+    const auto device = dir / "ttyLocked";
+    std::ofstream(device) << "x";
+    const group* g = ::getgrgid(::getegid());
+    ASSERT_NE(g, nullptr);
+    struct Case {
+        int error;
+        std::string text;
+    } cases[] = {
+        {EACCES, "keine Berechtigung (der Benutzer gehört nicht zur Gruppe \"" + std::string(g->gr_name) + "\")"},
+        {EPERM, "keine Berechtigung (der Benutzer gehört nicht zur Gruppe \"" + std::string(g->gr_name) + "\")"},
+        {ENOENT, "das Gerät ist nicht vorhanden"},
+        {EBUSY, "die Schnittstelle wird von einem anderen Programm benutzt"},
+        {EIO, "Systemfehler " + std::to_string(EIO)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(OpenFailureText(device.string(), c.error), c.text) << c.error;
+    EXPECT_EQ(OpenFailureText((dir / "gone").string(), EACCES),
+              "keine Berechtigung (der Benutzer gehört nicht zur Gruppe \"dialout\")");
+
+    if (::geteuid() == 0) return;  // root may open every device
+    std::filesystem::permissions(device, std::filesystem::perms::none);
+    TermiosSerialPort port;
+    EXPECT_FALSE(port.Open(device.string()));
+    EXPECT_EQ(port.OpenFailure(), cases[0].text);
 }
 
 TEST(LinkTermiosPort, IsNotShared) {
@@ -83,6 +113,7 @@ TEST(LinkTermiosPort, IsNotShared) {
     TermiosSerialPort first, second;
     ASSERT_TRUE(first.Open(terminal.SlavePath()));
     EXPECT_FALSE(second.Open(terminal.SlavePath()));
+    EXPECT_EQ(second.OpenFailure(), "die Schnittstelle wird von einem anderen Programm benutzt");
     first.Close();
     EXPECT_TRUE(second.Open(terminal.SlavePath())) << "free again after closing";
 }

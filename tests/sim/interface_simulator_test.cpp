@@ -171,9 +171,27 @@ TEST(SimConversation, PcLinkGetsThroughAGarblingLine) {
                   (std::vector<std::uint8_t>{std::uint8_t(k), std::uint8_t(0xA0 + k)}));
 }
 
+TEST(SimConversation, FrozenAfterItsTelegramsHearsNothingMore) {
+    test::LinkRig<test::SimulatorLine> rig(LinkTuning{}, SimulatorOptions{.freezeAfter = 2});
+    for (std::uint8_t command : {std::uint8_t(1), std::uint8_t(19)}) {
+        rig.link.Prepare(1, command);
+        rig.link.SendTelegram();
+        ASSERT_EQ(rig.link.Result(), LinkResult::Ok) << "the two telegrams are closed normally";
+    }
+    EXPECT_TRUE(rig.line.simulator.Frozen());
+    rig.link.Prepare(1, 18);
+    rig.link.SetState(link_state::kSendRequest);
+    rig.link.Exchange();
+    EXPECT_EQ(rig.link.Result(), LinkResult::TimedOut);
+    EXPECT_FALSE(rig.link.FrameConfirmed());
+    EXPECT_EQ(rig.line.simulator.Received().size(), 2u);
+}
+
 TEST(SimCommandLine, ParsesTheOptions) {
     SimCommandLine line = ParseSimCommandLine(
-        {"--address", "12", "--silent", "--garble", "0.25", "--baud", "9600", "--link", "/tmp/x", "--seed", "5"});
+        {"--address", "12", "--silent", "--garble", "0.25", "--baud", "9600", "--link", "/tmp/x", "--seed", "5",
+         "--freeze-after", "208"});
+    EXPECT_EQ(line.options.freezeAfter, 208);
     EXPECT_EQ(line.options.address, 12);
     EXPECT_TRUE(line.options.silent);
     EXPECT_DOUBLE_EQ(line.options.garbleProbability, 0.25);
@@ -185,7 +203,8 @@ TEST(SimCommandLine, ParsesTheOptions) {
 
     const std::vector<std::vector<std::string>> bad = {
         {"--address", "0"}, {"--address", "100"}, {"--address", "x"}, {"--garble", "1.5"},
-        {"--baud"},         {"--verbose"},         {"--baud", "96oo"},
+        {"--baud"},         {"--verbose"},         {"--baud", "96oo"},   {"--garble", "nan"},
+        {"--freeze-after", "-1"},
     };
     for (const auto& args : bad) EXPECT_THROW(ParseSimCommandLine(args), std::invalid_argument) << args[0];
 }

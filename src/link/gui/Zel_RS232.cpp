@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <cstdio>
+
 #include "link/port_names.h"
 
 namespace ovis::gui {
@@ -19,6 +21,8 @@ TFormRS232::TFormRS232(const SystemParameters& parameters, QObject* parent)
     : QObject(parent),
       port_(device_, parameters, [](int n) { return DevicePathFromEnvironment(n, ProgramSetting); }, delay_) {
     setObjectName("FormRS232");
+    // No box for a port that cannot be opened, but the reason on stderr.
+    port_.SetFailureReport([](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
 }
 
 }  // namespace ovis::gui
