@@ -13,7 +13,8 @@ void SelectionTable::ShowAll() {
 
 void SelectionTable::Load(const std::filesystem::path& projectDir) {
     auto path = ResolveInDirectory(projectDir, kSelectionFileName);
-    auto read = ReadRecordsWithRetries<TAuswahlRecord>(path, records_.size(), OpenRetry{10, std::chrono::milliseconds(10)});
+    auto read =
+        ReadRecordsWithRetries<TAuswahlRecord>(path, records_.size(), OpenRetry{10, std::chrono::milliseconds(10)});
     ShowAll();
     if (read) std::copy(read->records.begin(), read->records.end(), records_.begin());
 }

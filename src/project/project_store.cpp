@@ -31,12 +31,6 @@ std::size_t CountRecordings(const fs::path& dir) {
     return count;
 }
 
-void CreateDirectoryOrThrow(const fs::path& dir) {
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (ec) throw IoError(FileErrorText("Das Verzeichnis", dir, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
-}
-
 }  // namespace
 
 fs::path ResolveBaseDirectory(const std::optional<std::string>& environment, const std::optional<std::string>& setting,

@@ -96,7 +96,10 @@ fs::path FollowLinks(const fs::path& path) {
         std::error_code ec;
         if (!fs::is_symlink(current, ec)) return current;
         fs::path target = fs::read_symlink(current, ec);
-        if (ec) throw IoError(FileErrorText("Die Datei", path, "ihre Verknüpfung kann nicht gelesen werden: " + SystemErrorText(ec)));
+        if (ec) {
+            throw IoError(FileErrorText("Die Datei", path,
+                                        "ihre Verknüpfung kann nicht gelesen werden: " + SystemErrorText(ec)));
+        }
         current = target.is_absolute() ? target : current.parent_path() / target;
     }
     throw IoError(FileErrorText("Die Datei", path, ErrnoText(ELOOP)));
@@ -198,17 +201,18 @@ void WriteFileAtomically(const fs::path& path, const Bytes& bytes) {
 
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const fs::path temp = dir / SaveTempName(target.filename().string(), random() % 1000000000ULL);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? S_IRUSR | S_IWUSR : 0666);
+    const mode_t mode = exists ? existing.st_mode & 0777 : 0666;
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geschrieben werden: " + ErrnoText(errno)));
-    bool ok = true;
     if (exists) {
+        // The owner and the full mode (past the umask) are kept where the file system stores
+        // them; a file system without modes (a FAT stick, a share) saves all the same.
         if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
-            // The owner of a file saved by another user (root) is kept where the system allows it.
             [[maybe_unused]] const int ownerKept = ::fchown(fd, existing.st_uid, existing.st_gid);
         }
-        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+        [[maybe_unused]] const int modeKept = ::fchmod(fd, existing.st_mode & 07777);
     }
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int err = errno;
     ok = ::close(fd) == 0 && ok;
     if (!ok) {
@@ -220,6 +224,12 @@ void WriteFileAtomically(const fs::path& path, const Bytes& bytes) {
         ::unlink(temp.c_str());
         throw IoError(FileErrorText("Die Datei", path, "sie kann nicht ersetzt werden: " + ErrnoText(err)));
     }
+}
+
+void CreateDirectoryOrThrow(const fs::path& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec) throw IoError(FileErrorText("Das Verzeichnis", dir, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
 }
 
 std::string SaveTempName(const std::string& fileName, std::uint64_t number) {

@@ -52,6 +52,9 @@ Bytes ReadFileOrThrow(const std::filesystem::path& path);
 // or is no regular file.
 void WriteFileAtomically(const std::filesystem::path& path, const Bytes& bytes);
 
+// Creates a directory with any missing parents; IoError when it cannot be created.
+void CreateDirectoryOrThrow(const std::filesystem::path& dir);
+
 // The name of the temporary file of an atomic save of `fileName`: "." + fileName + ".tmp" + number.
 std::string SaveTempName(const std::string& fileName, std::uint64_t number);
 // True for names of that form.

@@ -75,13 +75,8 @@ void CompleteDemoProject(ProjectStore& store, const std::filesystem::path& dir) 
 
     FillDemoParameters(tables.parameters.Record());
     tables.parameters.Save(dir);
-    for (int folder = 1; folder <= tables.parameters.AcquisitionFolderCount(); ++folder) {
-        const std::filesystem::path folderDir =
-            dir / "Daten" / "Datenerfassung" / ToUtf8(tables.parameters.Record().Ordner[folder].view());
-        std::error_code ec;
-        std::filesystem::create_directories(folderDir, ec);
-        if (ec) throw IoError(FileErrorText("Das Verzeichnis", folderDir, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
-    }
+    for (int folder = 1; folder <= tables.parameters.AcquisitionFolderCount(); ++folder)
+        CreateDirectoryOrThrow(dir / "Daten" / "Datenerfassung" / ToUtf8(tables.parameters.Record().Ordner[folder].view()));
 
     ResetIoRows(tables.io);
     SaveIoTable(tables.io, dir);
@@ -109,7 +104,10 @@ bool CreateDemoBase(const std::filesystem::path& base) {
     SilentDialogs dialogs;
     ProjectStore store(*tables, dialogs, base);
     const bool create = !store.ProjectExists(kDemoProjectName);
-    if (create) store.CreateProjectFiles(kDemoProjectName, [&](const std::filesystem::path& dir) { CompleteDemoProject(store, dir); });
+    if (create) {
+        store.CreateProjectFiles(kDemoProjectName,
+                                 [&](const std::filesystem::path& dir) { CompleteDemoProject(store, dir); });
+    }
     // The settings file names the demo only once the demo exists.
     store.SetCurrentProjectName(kDemoProjectName);
     if (!std::filesystem::exists(store.SettingsFile())) store.WriteStartView();
