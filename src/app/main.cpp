@@ -1,6 +1,7 @@
 // The desktop application: one instance per user, the base directory, the user's file types,
 // then the main window until it closes.
 #include <QApplication>
+#include <csignal>
 #include <memory>
 
 #include "shell/gui/Zel_Menuseite.h"
@@ -13,6 +14,8 @@
 #include "project/project_store.h"
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit then fails with an error that is reported instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     ovis::gui::InstallGermanQtTranslations(app);
     QCoreApplication::setOrganizationName(QStringLiteral("Ovis"));

@@ -1,4 +1,5 @@
 // ovisctl: the command-line tool on the Ovis core.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit then fails with an error that is reported instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "help") {
         PrintUsage(args.empty() ? std::cerr : std::cout);

@@ -29,7 +29,8 @@ int NewProjectCommand(const std::vector<std::string>& args) {
     auto tables = std::make_unique<ProjectTables>();
     StderrDialogs dialogs;
     ProjectStore store(*tables, dialogs, base);
-    if (std::filesystem::exists(store.SettingsFile())) store.LoadStartView();
+    // The new project inherits the start view's parameters: when they cannot be loaded, nothing is created.
+    if (std::filesystem::exists(store.SettingsFile()) && !store.LoadStartView()) return 1;
 
     NameCheck check = CheckProjectName(entered, [&](const std::string& n) { return store.ProjectExists(n); });
     if (check.verdict == NameVerdict::Empty) {

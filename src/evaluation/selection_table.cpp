@@ -13,15 +13,10 @@ void SelectionTable::ShowAll() {
 
 void SelectionTable::Load(const std::filesystem::path& projectDir) {
     auto path = ResolveInDirectory(projectDir, kSelectionFileName);
-    auto bytes = ReadFileWithRetries(path, OpenRetry{10, std::chrono::milliseconds(10)});
-    if (!bytes) {
-        ShowAll();
-        return;
-    }
-    auto records = DecodeRecords<TAuswahlRecord>(*bytes, path);
+    auto read =
+        ReadRecordsWithRetries<TAuswahlRecord>(path, records_.size(), OpenRetry{10, std::chrono::milliseconds(10)});
     ShowAll();
-    std::size_t n = std::min(records.size(), records_.size());
-    std::copy_n(records.begin(), n, records_.begin());
+    if (read) std::copy(read->records.begin(), read->records.end(), records_.begin());
 }
 
 void SelectionTable::Save(const std::filesystem::path& projectDir) const {

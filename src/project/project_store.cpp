@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <random>
 
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "project/project_names.h"
+#include "project/staged_directory.h"
 #include "tables/table_capacity.h"
 
 namespace ovis {
@@ -29,17 +29,6 @@ std::size_t CountRecordings(const fs::path& dir) {
         if (ext == ".ofa" && it->is_regular_file(ec)) ++count;
     }
     return count;
-}
-
-void CreateDirectoryOrThrow(const fs::path& dir) {
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (ec) throw IoError(FileErrorText("Das Verzeichnis", dir, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
-}
-
-std::string UniqueSuffix() {
-    static std::mt19937_64 random{std::random_device{}()};
-    return std::to_string(random() % 1000000000ULL);
 }
 
 }  // namespace
@@ -86,6 +75,7 @@ void ProjectStore::WriteStartView() const {
 void ProjectStore::LoadAllTables() { LoadAllTablesFrom(ProjectDirectory()); }
 
 void ProjectStore::LoadAllTablesFrom(const fs::path& dir) {
+    RemoveStaleSaveTemps(dir);
     // A file with more records than a table holds loads its first rows; the user is told so.
     auto note = [this](const std::string& fileName, const TableLoadResult& result) {
         if (auto message = LoadOverflowMessage(fileName, result)) dialogs_.Information(*message);
@@ -113,10 +103,18 @@ std::optional<std::string> ProjectStore::AskProjectName(NameRequest request) {
                       [this](const std::string& n) { return ProjectExists(n); });
 }
 
-void ProjectStore::CreateProjectFiles(const std::string& name) {
-    const fs::path dir = ProjectRoot() / name;
-    CreateDirectoryOrThrow(dir);
+void ProjectStore::CreateProjectFiles(const std::string& name, const std::function<void(const fs::path&)>& complete) {
+    CreateDirectoryOrThrow(ProjectRoot());
+    const fs::path target = ProjectRoot() / name;
+    StagedDirectory staged(target);
+    CreateDirectoryOrThrow(staged.Path());
+    WriteNewProjectFileSet(staged.Path());
+    if (complete) complete(staged.Path());
+    if (std::error_code ec = staged.Commit())
+        throw IoError(FileErrorText("Das Verzeichnis", target, "es kann nicht angelegt werden: " + SystemErrorText(ec)));
+}
 
+void ProjectStore::WriteNewProjectFileSet(const fs::path& dir) {
     TParameterRecord parameters = tables_.parameters.Record();
     std::fill(std::begin(parameters.Modulanordnung), std::end(parameters.Modulanordnung), std::uint8_t{0});
     for (int i = 1; i <= kMaxAcquisitionFolders; ++i) parameters.Ordner[i] = "";
@@ -171,28 +169,14 @@ bool ProjectStore::OpenCurrentProject() {
 bool ProjectStore::SaveProjectAs(const std::string& newName) {
     const std::string oldName = currentName_;
     currentName_ = newName;
-    const fs::path source = ProjectRoot() / oldName;
-    const fs::path target = ProjectRoot() / newName;
     // The copy is made beside the projects and renamed, so that a failed step never leaves a
     // half-copied project under the new name.
-    const fs::path staging = ProjectRoot() / (".ovis-copy-" + UniqueSuffix());
-
-    std::error_code ec;
-    fs::copy(source, staging, fs::copy_options::recursive, ec);
-    if (ec) {
-        dialogs_.Error("Fehler beim Kopieren");
-        std::error_code ignored;
-        fs::remove_all(staging, ignored);
-    }
-    std::error_code moveError;
-    if (fs::exists(target, moveError)) {
-        moveError = std::make_error_code(std::errc::file_exists);
-    } else {
-        fs::rename(staging, target, moveError);
-    }
+    StagedDirectory staged(ProjectRoot() / newName);
+    std::error_code copyError;
+    fs::copy(ProjectRoot() / oldName, staged.Path(), fs::copy_options::recursive, copyError);
+    if (copyError) dialogs_.Error("Fehler beim Kopieren");
+    const std::error_code moveError = copyError ? copyError : staged.Commit();
     if (moveError) {
-        std::error_code ignored;
-        fs::remove_all(staging, ignored);
         dialogs_.Error("Fehler beim Verschieben");
         currentName_ = oldName;
         return false;
@@ -204,12 +188,13 @@ bool ProjectStore::SaveProjectAs(const std::string& newName) {
     });
 }
 
-void ProjectStore::LoadStartView() {
-    ShowingErrors([&] {
+bool ProjectStore::LoadStartView() {
+    const bool loaded = ShowingErrors([&] {
         currentName_ = ReadStartView();
         LoadAllTables();
     });
     currentName_.clear();
+    return loaded;
 }
 
 }  // namespace ovis

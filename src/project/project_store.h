@@ -48,8 +48,9 @@ public:
     // Writes the current project name into the settings file, without line end.
     void WriteStartView() const;
 
-    // Loads every table of the current project in the fixed order. An IoError stops it at the
-    // failing table: tables before it stay loaded, those after it keep their content.
+    // Loads every table of the current project in the fixed order, after removing the temporary
+    // files of interrupted saves. An IoError stops it at the failing table: tables before it stay
+    // loaded, those after it keep their content.
     void LoadAllTables();
     // The same for the project in `projectDir`, wherever it lies (ovisctl).
     void LoadAllTablesFrom(const std::filesystem::path& projectDir);
@@ -58,8 +59,10 @@ public:
     std::optional<std::string> AskProjectName(NameRequest request);
 
     // Writes the file set of a new project from the tables in memory (the name is not made current).
-    // IoError when a file or directory cannot be created.
-    void CreateProjectFiles(const std::string& name);
+    // The project is built in a staging directory beside its target, completed by `complete`
+    // when given, and renamed into place: on any error (IoError) nothing of it remains.
+    void CreateProjectFiles(const std::string& name,
+                            const std::function<void(const std::filesystem::path& dir)>& complete = {});
 
     // "Neues Projekt...": asks for the name, creates the file set and loads it. False when
     // cancelled or when creating or loading failed (the error was shown).
@@ -74,10 +77,11 @@ public:
     bool OpenCurrentProject();
 
     // Start-up: loads the tables of the start-view project, then no project counts as open.
-    // Errors are shown; the program goes on.
-    void LoadStartView();
+    // Errors are shown; the program goes on. False when loading failed.
+    bool LoadStartView();
 
 private:
+    void WriteNewProjectFileSet(const std::filesystem::path& dir);
     bool ShowingErrors(const std::function<void()>& action);
 
     ProjectTables& tables_;

@@ -67,48 +67,51 @@ TLedRecord DemoGreeting() {
     return r;
 }
 
-}  // namespace
+// Fills the freshly written file set in `dir` with the demo's ring, folders, terminal plan,
+// designations and display.
+void CompleteDemoProject(ProjectStore& store, const std::filesystem::path& dir) {
+    ProjectTables& tables = store.Tables();
+    store.LoadAllTablesFrom(dir);
 
-bool CreateDemoBase(const std::filesystem::path& base) {
-    namespace fs = std::filesystem;
-    auto tables = std::make_unique<ProjectTables>();
-    SilentDialogs dialogs;
-    ProjectStore store(*tables, dialogs, base);
-    std::error_code ec;
-    fs::create_directories(store.ProjectRoot(), ec);
-    if (ec) throw IoError(FileErrorText("Das Verzeichnis", store.ProjectRoot(), "es kann nicht angelegt werden: " + SystemErrorText(ec)));
+    FillDemoParameters(tables.parameters.Record());
+    tables.parameters.Save(dir);
+    for (int folder = 1; folder <= tables.parameters.AcquisitionFolderCount(); ++folder)
+        CreateDirectoryOrThrow(dir / "Daten" / "Datenerfassung" / ToUtf8(tables.parameters.Record().Ordner[folder].view()));
 
-    store.SetCurrentProjectName(kDemoProjectName);
-    if (!fs::exists(store.SettingsFile())) store.WriteStartView();
-    if (store.ProjectExists(kDemoProjectName)) return false;
+    ResetIoRows(tables.io);
+    SaveIoTable(tables.io, dir);
+    tables.signalNames.ResetSignals();
+    tables.signalNames.Module(3).Modulbezeichnung = "OPTO-REL";
+    tables.signalNames.Module(4).Modulbezeichnung = "RELAIS6";
+    tables.signalNames.Module(5).Modulbezeichnung = "TAST-LED";
+    tables.signalNames.Save(dir);
 
-    store.CreateProjectFiles(kDemoProjectName);
-    store.LoadAllTables();
-    const fs::path dir = store.ProjectDirectory();
-
-    FillDemoParameters(tables->parameters.Record());
-    tables->parameters.Save(dir);
-    for (int folder = 1; folder <= tables->parameters.AcquisitionFolderCount(); ++folder)
-        fs::create_directories(dir / "Daten" / "Datenerfassung" / ToUtf8(tables->parameters.Record().Ordner[folder].view()));
-
-    ResetIoRows(tables->io);
-    SaveIoTable(tables->io, dir);
-    tables->signalNames.ResetSignals();
-    tables->signalNames.Module(3).Modulbezeichnung = "OPTO-REL";
-    tables->signalNames.Module(4).Modulbezeichnung = "RELAIS6";
-    tables->signalNames.Module(5).Modulbezeichnung = "TAST-LED";
-    tables->signalNames.Save(dir);
-
-    TLedParameterRecord& led = tables->ledParameters.Record();
+    TLedParameterRecord& led = tables.ledParameters.Record();
     led.AnzahlModule = 12;
     for (int i = 0; i < 12; ++i) {
         led.Position[i].X = 5 + i * 55;
         led.Position[i].Y = 5;
     }
-    tables->ledParameters.Save(dir);
-    tables->led.Append(DemoGreeting());
-    tables->led.Save(ResolveInDirectory(dir, kLedFileName));
-    return true;
+    tables.ledParameters.Save(dir);
+    tables.led.Append(DemoGreeting());
+    tables.led.Save(ResolveInDirectory(dir, kLedFileName));
+}
+
+}  // namespace
+
+bool CreateDemoBase(const std::filesystem::path& base) {
+    auto tables = std::make_unique<ProjectTables>();
+    SilentDialogs dialogs;
+    ProjectStore store(*tables, dialogs, base);
+    const bool create = !store.ProjectExists(kDemoProjectName);
+    if (create) {
+        store.CreateProjectFiles(kDemoProjectName,
+                                 [&](const std::filesystem::path& dir) { CompleteDemoProject(store, dir); });
+    }
+    // The settings file names the demo only once the demo exists.
+    store.SetCurrentProjectName(kDemoProjectName);
+    if (!std::filesystem::exists(store.SettingsFile())) store.WriteStartView();
+    return create;
 }
 
 }  // namespace ovis

@@ -24,6 +24,8 @@ extern "C" void OnSignal(int) { stopRequested = true; }
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit then fails with an error that is reported instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     using namespace ovis::sim;
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {

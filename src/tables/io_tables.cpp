@@ -44,14 +44,14 @@ SignalTable::SignalTable() {
 
 void SignalTable::Load(const std::filesystem::path& projectDir) {
     auto path = ResolveInDirectory(projectDir, kSignalFileName);
-    auto bytes = ReadFileWithRetries(path);
-    if (!bytes) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geöffnet werden"));
     constexpr std::size_t kNeeded = sizeof(TIoSignalRecord) * kSignalModules;
-    if (bytes->size() < kNeeded) {
+    auto prefix = ReadFilePrefixWithRetries(path, kNeeded);
+    if (!prefix) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geöffnet werden"));
+    if (prefix->bytes.size() < kNeeded) {
         throw IoError(FileErrorText("Die Datei", path,
                                     "sie enthält weniger als " + std::to_string(kSignalModules) + " Datensätze"));
     }
-    std::memcpy(records_.data(), bytes->data(), kNeeded);
+    std::memcpy(records_.data(), prefix->bytes.data(), kNeeded);
     saved_ = records_;
 }
 

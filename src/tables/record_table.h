@@ -87,35 +87,24 @@ public:
     const Record& SavedRow(std::size_t index) const { return saved_.at(index); }
 
     // Loads the table file: the open is retried; a file that cannot be opened gives an empty
-    // table. A damaged file raises IoError and leaves the table as it was.
+    // table. Records beyond the capacity are not read. A damaged file raises IoError and leaves
+    // the table as it was.
     TableLoadResult Load(const std::filesystem::path& path, OpenRetry retry = {}) {
-        TableLoadResult result;
-        auto bytes = ReadFileWithRetries(path, retry);
-        if (!bytes) {
+        auto read = ReadRecordsWithRetries<Record>(path, kMaxTableRows, retry);
+        if (!read) {
             ++loadGeneration_;
             count_ = 0;
             TakeSavedImage();
-            return result;
+            return {};
         }
-        auto records = DecodeRecords<Record>(*bytes, path);
-        ++loadGeneration_;
-        result.opened = true;
-        result.recordsInFile = records.size();
-        result.rowsDropped = Assign(records);
-        TakeSavedImage();
-        return result;
+        return Loaded(*read);
     }
 
     // Like Load, but a file that cannot be opened is an error.
     TableLoadResult LoadExisting(const std::filesystem::path& path, OpenRetry retry = {}) {
-        auto bytes = ReadFileWithRetries(path, retry);
-        if (!bytes) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geöffnet werden"));
-        auto records = DecodeRecords<Record>(*bytes, path);
-        ++loadGeneration_;
-        TableLoadResult result{true, records.size(), 0};
-        result.rowsDropped = Assign(records);
-        TakeSavedImage();
-        return result;
+        auto read = ReadRecordsWithRetries<Record>(path, kMaxTableRows, retry);
+        if (!read) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geöffnet werden"));
+        return Loaded(*read);
     }
 
     void Save(const std::filesystem::path& path) {
@@ -124,6 +113,13 @@ public:
     }
 
 private:
+    TableLoadResult Loaded(const RecordsRead<Record>& read) {
+        ++loadGeneration_;
+        Assign(read.records);
+        TakeSavedImage();
+        return {true, read.recordsInFile, read.recordsInFile - count_};
+    }
+
     std::vector<Record> rows_;
     std::vector<Record> saved_;
     std::size_t count_ = 0;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "config/parameter_record.h"
 #include "support/file_bytes.h"
@@ -101,6 +103,58 @@ TEST(OvisctlProject, DemoIsCreatedOnceAndLeftAloneAfterwards) {
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_NE(second.output.find("(vorhanden)"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(base / "Ovis.ini"));
+}
+
+std::vector<std::string> EntryNames(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    return names;
+}
+
+// The command under a file-size limit of 64 blocks (32 or 64 KiB, as the shell counts): the
+// parameter files fit, "IOSignale.ofd" (97280 bytes) does not, like a disk that fills midway.
+ovis::test::ProgramRun OvisctlOnAFullDisk(const std::string& arguments) {
+    return ovis::test::RunProgram("ulimit -f 64; exec " + std::string(OVISCTL_PATH) + " " + arguments);
+}
+
+TEST(OvisctlProject, CreationThatFailsMidwayLeavesNothingAndFails) {
+    struct Case {
+        const char* name;
+        std::string command;  // followed by the base directory
+        std::string project;
+    };
+    const Case cases[] = {
+        {"demo", "demo ", "Demo"},
+        {"new-project", "new-project Neu --base ", "Neu"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ovis::test::TempDir base;
+        const std::string arguments = c.command + Quote(base.path());
+        auto failed = OvisctlOnAFullDisk(arguments);
+        EXPECT_EQ(failed.exitCode, 1) << failed.output;
+        EXPECT_NE(failed.output.find("E/A-Fehler: Die Datei"), std::string::npos) << failed.output;
+        EXPECT_NE(failed.output.find("zu groß"), std::string::npos) << failed.output;
+        EXPECT_TRUE(EntryNames(base / "Projekte").empty()) << "neither the project nor a staging folder is left";
+        EXPECT_FALSE(std::filesystem::exists(base / "Ovis.ini")) << "the settings file names no half-made demo";
+
+        auto retried = Ovisctl(arguments);
+        EXPECT_EQ(retried.exitCode, 0) << retried.output;
+        EXPECT_EQ(retried.output.find("(vorhanden)"), std::string::npos) << retried.output;
+        EXPECT_EQ(Ovisctl("check " + Quote(base / "Projekte" / c.project) + " io").exitCode, 0);
+    }
+}
+
+TEST(OvisctlProject, NewProjectFailsWhenTheStartViewCannotBeLoaded) {
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    std::filesystem::resize_file(base / "Projekte" / "Demo" / "IOSignale.ofd", 100);
+    auto run = Ovisctl("new-project Neu --base " + Quote(base.path()));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("IOSignale.ofd"), std::string::npos) << run.output;
+    EXPECT_FALSE(std::filesystem::exists(base / "Projekte" / "Neu"));
 }
 
 }  // namespace

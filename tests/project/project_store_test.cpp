@@ -1,6 +1,13 @@
 #include "project/project_store.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
 
 #include "support/file_bytes.h"
 #include "support/project_fixture.h"
@@ -240,6 +247,76 @@ TEST(ProjectStore, SaveAsThatCannotMoveKeepsThePreviousProjectCurrent) {
     EXPECT_EQ(f.store.CurrentProjectName(), "Alt");
     EXPECT_TRUE(fs::exists(f.ProjectDir("Neu") / "belegt"));
     EXPECT_FALSE(fs::exists(f.ProjectDir("Neu") / "Parameter.ofp"));
+}
+
+std::vector<std::string> EntryNames(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ProjectStore, ANewProjectThatCannotBeWrittenCompletelyLeavesNothing) {
+    // A file-size limit stands in for a full disk: "IOSignale.ofd" (97280 bytes) is the first
+    // file that does not fit, after two files were written.
+    ProjectFixture f;
+    fs::create_directories(f.ProjectDir("Alt"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{40000, 40000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+        try {
+            f.store.CreateProjectFiles("Neu");
+        } catch (const IoError& e) {
+            const std::string text = e.what();
+            ::_exit(text.find("IOSignale.ofd") != std::string::npos && text.find("zu groß") != std::string::npos ? 1 : 2);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the write past the limit must fail with an error, not a signal";
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "IoError naming the file that did not fit";
+    EXPECT_EQ(EntryNames(f.store.ProjectRoot()), (std::vector<std::string>{"Alt"}))
+        << "neither the project nor its staging folder is left";
+    f.CreateProject("Neu");
+    EXPECT_TRUE(fs::exists(f.ProjectDir("Neu") / "Programme" / "Main.pgm")) << "the name is free for a new try";
+}
+
+TEST(ProjectStore, ANewProjectIsCompletedBeforeItAppearsUnderItsName) {
+    ProjectFixture f;
+    fs::path seen;
+    EXPECT_THROW(f.store.CreateProjectFiles("Neu",
+                                            [&](const fs::path& dir) {
+                                                seen = dir;
+                                                EXPECT_TRUE(fs::exists(dir / "Parameter.ofp"));
+                                                EXPECT_FALSE(fs::exists(f.ProjectDir("Neu")));
+                                                throw IoError("E/A-Fehler: abgebrochen.");
+                                            }),
+                 IoError);
+    EXPECT_EQ(seen.parent_path(), f.store.ProjectRoot()) << "built beside its target";
+    EXPECT_TRUE(EntryNames(f.store.ProjectRoot()).empty());
+
+    f.CreateProject("Neu");
+    EXPECT_THROW(f.CreateProject("Neu"), IoError) << "an existing project is never replaced";
+    EXPECT_EQ(EntryNames(f.store.ProjectRoot()), (std::vector<std::string>{"Neu"}));
+}
+
+TEST(ProjectStore, OpeningRemovesTheTemporaryFilesOfInterruptedSaves) {
+    ProjectFixture f;
+    f.CreateProject("A");
+    const fs::path dir = f.ProjectDir("A");
+    const fs::path stale[] = {dir / SaveTempName("IO.ofd", 4711), dir / "Programme" / SaveTempName("Main.pgm", 1),
+                              dir / "Daten" / "Datenausgabe" / "Ausgangsdaten" / SaveTempName("r.ofa", 22)};
+    const fs::path kept[] = {dir / ".IO.ofd.tmpx", dir / "IO.ofd.tmp1", dir / "Notiz.tmp1"};
+    for (const auto& p : stale) test::WriteBytes(p, {1});
+    for (const auto& p : kept) test::WriteBytes(p, {1});
+    f.store.SetCurrentProjectName("A");
+    ASSERT_TRUE(f.store.OpenCurrentProject());
+    for (const auto& p : stale) EXPECT_FALSE(fs::exists(p)) << p;
+    for (const auto& p : kept) EXPECT_TRUE(fs::exists(p)) << p;
 }
 
 TEST(ProjectStore, BaseDirectoryResolution) {
