@@ -401,6 +401,7 @@ TEST_F(CounterEditorTest, FilesRoundTripByteForByte) {
     const auto handWritten = test::ReadBytes(Dir() / "Counter.ofd");
     ASSERT_EQ(handWritten[1294], 0xA6) << "padding bytes are set";
     store.LoadAllTables();
+    tables->led.Append(test::LedRow("Anzeige oben"));
     ed.Opened();
     ASSERT_EQ(ed.RowCount(), 2u);
     EXPECT_EQ(ed.CellText(1, col::kStatus), "EN+RST");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "counter_timer_fixture.h"
+#include "support/file_bytes.h"
 #include "support/run_program.h"
 
 namespace ovis {
@@ -89,7 +90,7 @@ TEST(CheckCommand, TimerTableOutputAndExitCodes) {
 TEST(CheckCommand, DamagedCounterOrTimerFileIsAFileError) {
     for (const char* file : {"Counter.ofd", "Timer.ofd"}) {
         test::CounterTimerProject project;
-        std::ofstream(project.Dir() / file, std::ios::binary) << "kurz";
+        test::WriteBytes(project.Dir() / file, {1, 2, 3, 4});
         EXPECT_EQ(Ovisctl("check " + Quoted(project.Dir()) + (file[0] == 'C' ? " counters" : " timers")).exitCode, 2)
             << file;
     }

@@ -297,7 +297,9 @@ TEST_F(TimerEditorTest, TimePickerStoresOnlyWhenASelectedRowShowsAnotherTime) {
         EXPECT_EQ(f.ed.UndoLevels(), c.stored ? 1 : 0);
         for (std::size_t r = 0; r < c.rows.size(); ++r) {
             EXPECT_EQ(f.ed.CellText(int(r), col::kTime), " 12:30:45");
-            if (c.stored) EXPECT_EQ(f.Row(r).ZeitMaske.str(), "  :  :  ");
+            if (c.stored) {
+                EXPECT_EQ(f.Row(r).ZeitMaske.str(), "  :  :  ");
+            }
         }
     }
 }
