@@ -176,6 +176,26 @@ private slots:
         QCOMPARE(e.closedCalls, 1);
         QCOMPARE(e.tables->counters.Count(), std::size_t(0));  // reloaded from the (empty) file
     }
+
+    void screenshotOfAFilledEditor() {
+        Editor e;
+        for (std::size_t i = 0; i < 24; ++i) {
+            TCounterRecord row = CounterRow("Z\xE4hler " + std::to_string(i + 1), std::int32_t(i), std::int32_t(i * 1000));
+            row.Zaehlung = i % 2 ? "Tor" : "Netz";
+            row.Zaehlart = i % 3 ? "Ereignis" : "Millisek.";
+            row.AutoDis = i % 4 == 0;
+            row.Status = i % 5 == 0 ? "EN+RST" : "ENABLE";
+            row.Anzeige = i % 3 ? "keine Anzeige" : "Laufschrift";
+            row.DxNegativ = i % 2 == 0;
+            e.tables->counters.Append(row);
+        }
+        e.tables->counters.Row(2).Ende = 16777215;
+        e.window.Refresh();
+        e.Click(2, col::kName);
+        QTRY_VERIFY(e.View()->mapTo(&e.window, QPoint(e.View()->width(), 0)).x() <= e.window.width());
+        QVERIFY(e.window.grab().toImage().save(QStringLiteral("/tmp/ovis-counter.png")));
+        QCOMPARE(e.Text(2, col::kEnd), QStringLiteral("16777215"));
+    }
 };
 
 QTEST_MAIN(CounterTest)
