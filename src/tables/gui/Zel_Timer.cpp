@@ -96,6 +96,8 @@ void TFormTimer::BuildCalendar() {
 
 void TFormTimer::BuildTimePicker() {
     timePicker_ = new QTimeEdit(this);
+    // hh:mm:ss with Latin digits, whatever the desktop's locale.
+    timePicker_->setLocale(QLocale(QLocale::German, QLocale::Germany));
     timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     timePicker_->setWrapping(true);
     timePicker_->setFont(GridFont(font()));

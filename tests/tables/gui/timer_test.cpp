@@ -87,7 +87,7 @@ class TimerTest : public QObject {
 private slots:
     void initTestCase() {
         // The desktop's locale must not change the cells or the picker.
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
     }
 
     void windowAndGrid() {
