@@ -219,6 +219,40 @@ private slots:
         QCOMPARE(e.UndoLevels(), 3);
     }
 
+    void hidingRules() {
+        Editor e;
+        for (int i = 0; i < 30; ++i) e.tables->timers.Append(TimerRow("t" + std::to_string(i + 1)));
+        e.window.Refresh();
+        QCalendarWidget* calendar = e.window.Calendar();
+        QTimeEdit* picker = e.window.TimePicker();
+
+        // A press elsewhere in the application leaves the calendar open.
+        e.Command(1, col::kDate, e.window.DateAction());
+        QVERIFY(calendar->isVisible());
+        QLabel* title = e.window.Grid()->findChild<QLabel*>();
+        QTest::mouseClick(title, Qt::LeftButton);
+        QVERIFY(calendar->isVisible());
+
+        // Scrolling the grid hides it, and so does a menu of the window.
+        e.View()->verticalScrollBar()->setValue(3);
+        QVERIFY(!calendar->isVisible());
+        e.View()->verticalScrollBar()->setValue(0);
+        e.Command(1, col::kDate, e.window.DateAction());
+        QVERIFY(calendar->isVisible());
+        emit e.window.EditMenu()->aboutToShow();
+        QVERIFY(!calendar->isVisible());
+
+        // Scrolling leaves the picker like any other way out but Escape: its time is stored.
+        e.Command(1, col::kTime, e.window.TimeAction());
+        QVERIFY(picker->isVisible());
+        picker->setCurrentSection(QDateTimeEdit::SecondSection);
+        QTest::keyClick(picker, Qt::Key_Up);
+        e.View()->verticalScrollBar()->setValue(2);
+        QVERIFY(!picker->isVisible());
+        QCOMPARE(QString::fromStdString(e.Row(1).Uhrzeit.str()), QStringLiteral("12:30:46"));
+        QCOMPARE(e.UndoLevels(), 1);
+    }
+
     void saveAndReload() {
         Editor e{TimerRow("a")};
         e.window.NewMessageAction()->trigger();
