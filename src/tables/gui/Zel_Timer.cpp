@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTimeEdit>
 #include <QTimer>
+#include <algorithm>
 
 #include "tables/gui/grid_font.h"
 #include "tables/timer_columns.h"
