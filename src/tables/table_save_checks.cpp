@@ -4,6 +4,7 @@
 
 #include "led/led_check.h"
 #include "project/project_tables.h"
+#include "tables/counter_check.h"
 #include "tables/group_check.h"
 #include "tables/io_order_check.h"
 
@@ -14,6 +15,8 @@ constexpr std::array kChecks{
     TableSaveCheck{"io", &CheckIoTableForSave},
     TableSaveCheck{"groups", &CheckGroupTableForSave},
     TableSaveCheck{"led", &CheckLedTableForSave},
+    TableSaveCheck{"counters", &CheckCounterTableForSave},
+    TableSaveCheck{"timers", &CheckTimerTableForSave},
 };
 
 }  // namespace
@@ -31,6 +34,18 @@ std::optional<CheckFailure> CheckGroupTableForSave(ProjectTables& tables) {
     const auto folders = AcquisitionFolderNames(tables.parameters);
     return CheckRecordNamesForSave(
         MessageTableKind::Groups, rows, [&] { return CheckGroupRows(rows, folders); }, others);
+}
+
+std::optional<CheckFailure> CheckCounterTableForSave(ProjectTables& tables) {
+    const MessageNames others = CollectMessageNames(tables);
+    auto rows = tables.counters.Rows();
+    return CheckRecordNamesForSave(
+        MessageTableKind::Counters, rows, [&] { return CheckCounterRows(rows); }, others);
+}
+
+std::optional<CheckFailure> CheckTimerTableForSave(ProjectTables& tables) {
+    const MessageNames others = CollectMessageNames(tables);
+    return CheckRecordNamesForSave(MessageTableKind::Timers, tables.timers.Rows(), {}, others);
 }
 
 std::span<const TableSaveCheck> TableSaveChecks() { return kChecks; }

@@ -15,6 +15,10 @@ struct ProjectTables;
 std::optional<CheckFailure> CheckIoTableForSave(ProjectTables& tables);
 // The group table: names (trimmed in memory), members and folders, then the other tables.
 std::optional<CheckFailure> CheckGroupTableForSave(ProjectTables& tables);
+// The counter table: names (trimmed in memory), start below comparison value, then the others.
+std::optional<CheckFailure> CheckCounterTableForSave(ProjectTables& tables);
+// The timer table: names (trimmed in memory), then the other tables.
+std::optional<CheckFailure> CheckTimerTableForSave(ProjectTables& tables);
 
 struct TableSaveCheck {
     std::string_view word;

@@ -5,8 +5,10 @@
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
 #include "project/project_store.h"
+#include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
+#include "tables/gui/Zel_Timer.h"
 
 namespace ovis::gui {
 
@@ -22,6 +24,8 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     mainForm_->SetCommandHandler(MenuCommand::Systemkonfiguration, [this] { OpenSystemConfiguration(); });
     mainForm_->RegisterEditor(MenuCommand::Io, EditorSlot::IoEditor, [this] { KlPlan().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Gruppen, EditorSlot::GroupEditor, [this] { Gruppe().OpenEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Counter, EditorSlot::CounterEditor, [this] { Counter().OpenEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Timer, EditorSlot::TimerEditor, [this] { Timer().OpenEditor(); });
     ConnectInterfaceCommands();
 }
 
@@ -52,12 +56,12 @@ TFormKonfig& ApplicationWindows::Konfig() {
 namespace {
 
 // Creates an editor window once, with boxes of its own that appear over it.
-template <typename Window, typename Hooks>
+template <typename Window, typename... Arguments>
 Window& EditorOnce(std::unique_ptr<Window>& window, std::unique_ptr<QtDialogs>& dialogs, ProjectStore& store,
-                   Hooks hooks) {
+                   Arguments&&... arguments) {
     if (!window) {
         dialogs = std::make_unique<QtDialogs>();
-        window = std::make_unique<Window>(store, *dialogs, std::move(hooks));
+        window = std::make_unique<Window>(store, *dialogs, std::forward<Arguments>(arguments)...);
         dialogs->SetParent(window.get());
     }
     return *window;
@@ -83,6 +87,14 @@ TFormGruppe& ApplicationWindows::Gruppe() {
     return EditorOnce(gruppe_, gruppeDialogs_, store_, GruppeHooks{HooksFor(EditorSlot::GroupEditor), {}});
 }
 
+TFormCounter& ApplicationWindows::Counter() {
+    return EditorOnce(counter_, counterDialogs_, store_, CounterHooks{HooksFor(EditorSlot::CounterEditor), {}});
+}
+
+TFormTimer& ApplicationWindows::Timer() {
+    return EditorOnce(timer_, timerDialogs_, store_, clock_, TimerHooks{HooksFor(EditorSlot::TimerEditor), {}});
+}
+
 void ApplicationWindows::OpenSystemConfiguration() {
     Konfig().exec();
     mainForm_->activateWindow();
@@ -104,6 +116,8 @@ TableEditorWindow* ApplicationWindows::EditorWindow(EditorKind editor) const {
     switch (editor) {
         case EditorKind::Io: return klPlan_.get();
         case EditorKind::Groups: return gruppe_.get();
+        case EditorKind::Counters: return counter_.get();
+        case EditorKind::Timers: return timer_.get();
         default: return nullptr;
     }
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "config/system_configuration.h"
+#include "platform/clock.h"
 #include "link/open_editors.h"
 #include "shell/main_window_model.h"
 #include "shell/shell_hooks.h"
@@ -19,6 +20,8 @@ class TMainForm;
 class TFormKonfig;
 class TFormKlPlan;
 class TFormGruppe;
+class TFormCounter;
+class TFormTimer;
 class QtDialogs;
 class LinkController;
 
@@ -35,6 +38,9 @@ public:
     TFormKlPlan& KlPlan();
     // The group editor, created on first use.
     TFormGruppe& Gruppe();
+    // The counter and timer editors, created on first use.
+    TFormCounter& Counter();
+    TFormTimer& Timer();
 
     // Shows the main window for the first time, then starts the relay files and the
     // housekeeping timer.
@@ -66,6 +72,11 @@ private:
     std::unique_ptr<TFormKlPlan> klPlan_;
     std::unique_ptr<QtDialogs> gruppeDialogs_;
     std::unique_ptr<TFormGruppe> gruppe_;
+    std::unique_ptr<QtDialogs> counterDialogs_;
+    std::unique_ptr<TFormCounter> counter_;
+    SystemClock clock_;
+    std::unique_ptr<QtDialogs> timerDialogs_;
+    std::unique_ptr<TFormTimer> timer_;
 };
 
 }  // namespace ovis::gui

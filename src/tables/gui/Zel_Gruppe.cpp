@@ -39,7 +39,7 @@ TFormGruppe::TFormGruppe(std::unique_ptr<GroupEditor> groups, ProjectStore& stor
       dialogs_(dialogs),
       showHelp_(hooks.editor.showHelp) {
     groups_->SetSavedCallback(std::move(hooks.saved));
-    connect(Grid(), &TableGrid::dialogRequested, this, [this](int column) {
+    connect(Grid(), &TableGrid::dialogRequested, this, [this](int column, QPoint) {
         if (column == group_column::kFirstMember) MitgliederClick();
     });
     Refresh();

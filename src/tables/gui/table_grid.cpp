@@ -204,6 +204,7 @@ void TableGrid::HideEditors() {
     chooser_->hide();
     if (numberEditor_->isVisible()) CloseNumberEditor(true);
     if (inlineEditor_->isVisible()) CloseInlineEditor();
+    emit editorsHidden();
 }
 
 void TableGrid::FocusGrid() {
@@ -312,7 +313,7 @@ void TableGrid::Perform(CellAction action, QPoint globalPosition) {
         case CellAction::Chooser: OpenChooser(model_.CursorColumn(), globalPosition); break;
         case CellAction::NumberEditor: OpenNumberEditor(); break;
         case CellAction::InlineEditor: OpenInlineEditor(); break;
-        case CellAction::Dialog: emit dialogRequested(model_.CursorColumn()); break;
+        case CellAction::Dialog: emit dialogRequested(model_.CursorColumn(), globalPosition); break;
     }
 }
 

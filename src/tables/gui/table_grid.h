@@ -43,7 +43,8 @@ public:
 
     // Rebuilds the cells and the selection from the model.
     void Refresh();
-    // Closes the chooser and leaves the number and inline editors (their input is kept).
+    // Closes the chooser and leaves the number and inline editors (their input is kept); by
+    // Escape, scrolling, a press in the grid, a menu, or the window's deactivation.
     void HideEditors();
     // Ends editing and gives the grid the keyboard focus.
     void FocusGrid();
@@ -60,8 +61,10 @@ public:
 signals:
     // The table, the selection or an editor changed; the window refreshes what depends on them.
     void changed();
-    // A cell of the cursor row asks for the table's own dialog.
-    void dialogRequested(int column);
+    // A cell of the cursor row asks for the table's own dialog (or menu), at the mouse.
+    void dialogRequested(int column, QPoint globalPosition);
+    // The choosers and editors were hidden; editors of a table's own close with them.
+    void editorsHidden();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

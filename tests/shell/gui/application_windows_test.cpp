@@ -14,8 +14,10 @@
 #include "sim/simulator_runner.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
+#include "tables/gui/Zel_Timer.h"
 
 using namespace ovis;
 
@@ -89,6 +91,33 @@ private slots:
         QVERIFY(!p.Main().Action(MenuCommand::Reset)->isEnabled());
         QVERIFY(!p.Main().MenuButton(MenuId::Ovis)->isEnabled());
         p.windows->KlPlan().close();
+    }
+
+    void theCounterAndTimerEditorsOpenFromTheMenuAndTheirButtons() {
+        Program p;
+        p.OpenDemo();
+        p.dialogs.boxes.clear();
+        p.Main().Action(MenuCommand::Counter)->trigger();
+        QTRY_VERIFY(p.windows->Counter().isVisible());
+        QCOMPARE(p.windows->Counter().windowTitle(), QStringLiteral(" Counter"));
+        QVERIFY(p.Main().Model().EditorOpen(EditorSlot::CounterEditor));
+        QVERIFY(p.windows->IsOpen(EditorKind::Counters));
+        p.Main().ToolButton(MenuCommand::Timer)->click();
+        QTRY_VERIFY(p.windows->Timer().isVisible());
+        QCOMPARE(p.windows->Timer().windowTitle(), QStringLiteral(" Timer"));
+        QVERIFY(p.Main().Model().EditorOpen(EditorSlot::TimerEditor));
+        QVERIFY2(p.dialogs.boxes.empty(), p.dialogs.boxes.empty() ? "" : p.dialogs.boxes[0].text.c_str());
+
+        // Unsaved input holds the reconfiguration.
+        QVERIFY(!p.windows->MarkUnsavedForReconfiguration(EditorKind::Timers));
+        p.windows->Timer().NewMessageAction()->trigger();
+        QVERIFY(p.windows->MarkUnsavedForReconfiguration(EditorKind::Timers));
+
+        p.windows->Counter().close();
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::CounterEditor));
+        p.windows->Timer().UndoAction()->trigger();  // the editors ask with boxes of their own
+        p.windows->Timer().close();
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::TimerEditor));
     }
 
     void aRenamedFolderReachesTheOpenGroupEditor() {
