@@ -14,6 +14,7 @@
 #include "shell/demo_project.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "tables/group_fixture.h"
 
 namespace ovis::fuzz {
 namespace {
@@ -39,11 +40,28 @@ Bytes operator+(Bytes a, const Bytes& b) {
 
 Bytes TextBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
+Bytes FileSeed(FuzzedFile file, const Bytes& content) { return Bytes{std::uint8_t(file)} + content; }
+
 void AddProjectFiles(SeedFolder& seeds, const fs::path& base, const fs::path& projectDir) {
     for (std::size_t i = 0; i < kFuzzedFileCount; ++i) {
         const auto bytes = ReadFileWithRetries(FuzzedFilePath(FuzzedFile(i), base, projectDir), {1, {}});
-        seeds.Add(Bytes{std::uint8_t(i)} + bytes.value_or(Bytes{}));
+        seeds.Add(FileSeed(FuzzedFile(i), bytes.value_or(Bytes{})));
     }
+}
+
+template <typename Record>
+Bytes ZeroRecords(std::size_t count) {
+    return Bytes(count * sizeof(Record), 0);
+}
+
+// Whole records for the tables the demo leaves empty, so that their rows are reached.
+void AddRecordSeeds(SeedFolder& seeds) {
+    const std::vector<TGruppeRecord> groups{test::GroupRow("Gruppe 1", {1, 2}), test::GroupRow("Gruppe 2", {3}, "Alle")};
+    seeds.Add(FileSeed(FuzzedFile::Groups, EncodeRecords(groups.data(), groups.size())));
+    seeds.Add(FileSeed(FuzzedFile::Counters, ZeroRecords<TCounterRecord>(2)));
+    seeds.Add(FileSeed(FuzzedFile::Timers, ZeroRecords<TTimerRecord>(2)));
+    seeds.Add(FileSeed(FuzzedFile::MainProgram, ZeroRecords<TProgrammLine>(2)));
+    seeds.Add(FileSeed(FuzzedFile::Selection, Bytes(kFolderCount * sizeof(TAuswahlRecord), 1)));
 }
 
 void WriteProjectSeeds(const fs::path& root) {
@@ -57,6 +75,7 @@ void WriteProjectSeeds(const fs::path& root) {
     ProjectStore store(*tables, dialogs, base.path());
     store.CreateProjectFiles("Neu");
     AddProjectFiles(seeds, base.path(), store.ProjectRoot() / "Neu");
+    AddRecordSeeds(seeds);
 }
 
 // The line target's input: state, telegram, then the Interface's characters.

@@ -1,12 +1,11 @@
 // Fuzz target: the typed files of a project and its base directory. The first byte picks the
 // file, the rest is its content; every other file is that of the demo project. The project is
 // loaded as opening it loads it, a file that loaded is saved again and must come back byte for
-// byte, the save checks run and the editors show every cell and terminal line.
+// byte, the editors show every cell and terminal line and the save checks run.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 
 #include "fuzz/fuzz_check.h"
 #include "fuzz/project_files.h"
@@ -23,32 +22,45 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct DemoBase {
+// The demo base directory, the project's tables and the editors over them, made once: the
+// tables are assigned fresh contents at every input, which keeps their storage (allocating the
+// tables and the editors' undo levels anew at every input takes most of the time).
+struct Session {
     test::TempDir base;
     fs::path projectDir;
-    std::array<std::optional<Bytes>, kFuzzedFileCount> originals;
+    std::array<Bytes, kFuzzedFileCount> originals;
+    const std::unique_ptr<const ProjectTables> fresh = std::make_unique<ProjectTables>();
+    const std::unique_ptr<ProjectTables> tables = std::make_unique<ProjectTables>();
+    test::ScriptedDialogs dialogs;
+    ProjectStore store{*tables, dialogs, base.path()};
+    IoEditor io{store, dialogs};
+    GroupEditor groups{store, dialogs};
 
-    DemoBase() {
+    Session() {
         CreateDemoBase(base.path());
         projectDir = base.path() / kProjectsFolder / kDemoProjectName;
-        for (std::size_t i = 0; i < kFuzzedFileCount; ++i) originals[i] = ReadFileWithRetries(PathOf(FuzzedFile(i)), {1, {}});
+        // A file the demo lacks starts empty, which loads as a missing one does without the
+        // pauses between the attempts to open it.
+        for (std::size_t i = 0; i < kFuzzedFileCount; ++i) {
+            const fs::path path = PathOf(FuzzedFile(i));
+            if (auto bytes = ReadFileWithRetries(path, {1, {}})) {
+                originals[i] = std::move(*bytes);
+            } else {
+                fs::create_directories(path.parent_path());
+                WriteEmptyFile(path);
+            }
+        }
+        store.SetCurrentProjectName(kDemoProjectName);
     }
 
     fs::path PathOf(FuzzedFile file) const { return FuzzedFilePath(file, base.path(), projectDir); }
 
-    void Restore(FuzzedFile file) const {
-        const auto& original = originals[std::size_t(file)];
-        std::error_code ignored;
-        if (original)
-            WriteFileAtomically(PathOf(file), *original);
-        else
-            fs::remove(PathOf(file), ignored);
-    }
+    void Restore(FuzzedFile file) const { WriteFileAtomically(PathOf(file), originals[std::size_t(file)]); }
 };
 
-DemoBase& Demo() {
-    static DemoBase demo;
-    return demo;
+Session& TheSession() {
+    static Session session;
+    return session;
 }
 
 // Whether saving the loaded tables writes the file back unchanged: every record was kept.
@@ -97,8 +109,7 @@ void ShowEveryCell(Editor& editor) {
         for (int column = 0; column < editor.ColumnCount(); ++column) (void)editor.CellText(int(row), column);
 }
 
-void ShowIoEditor(ProjectStore& store, Dialogs& dialogs) {
-    IoEditor io(store, dialogs);
+void ShowIoEditor(IoEditor& io) {
     ShowEveryCell(io.Table());
     for (std::size_t row = 0; row < io.Table().RowCount(); ++row) {
         io.Table().MoveCursor(int(row), 0, false);
@@ -129,33 +140,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace ovis;
     using namespace ovis::fuzz;
     if (size == 0) return 0;
-    DemoBase& demo = Demo();
+    Session& session = TheSession();
     const FuzzedFile file = FuzzedFileOf(data[0]);
     const Bytes content(data + 1, data + size);
-    WriteFileAtomically(demo.PathOf(file), content);
+    WriteFileAtomically(session.PathOf(file), content);
 
-    auto tables = std::make_unique<ProjectTables>();
-    test::ScriptedDialogs dialogs;
-    ProjectStore store(*tables, dialogs, demo.base.path());
-    store.SetCurrentProjectName(kDemoProjectName);
+    ProjectTables& tables = *session.tables;
+    tables = *session.fresh;
     bool loaded = true;
     try {
-        store.LoadAllTables();
+        session.store.LoadAllTables();
     } catch (const IoError&) {
         loaded = false;
     }
-    ReadBaseFiles(store);
+    ReadBaseFiles(session.store);
 
     if (loaded && KeepsEveryByte(file, content.size())) {
-        SaveAgain(file, *tables, demo.projectDir);
-        FUZZ_CHECK(ReadFileOrThrow(demo.PathOf(file)) == content, "a loaded file is not saved back byte for byte");
+        SaveAgain(file, tables, session.projectDir);
+        FUZZ_CHECK(ReadFileOrThrow(session.PathOf(file)) == content, "a loaded file is not saved back byte for byte");
     }
 
-    ShowIoEditor(store, dialogs);
-    GroupEditor groups(store, dialogs);
-    ShowEveryCell(groups.Table());
-    for (const TableSaveCheck& check : TableSaveChecks()) (void)check.run(*tables);
+    ShowIoEditor(session.io);
+    ShowEveryCell(session.groups.Table());
+    for (const TableSaveCheck& check : TableSaveChecks()) (void)check.run(tables);
 
-    demo.Restore(file);
+    session.dialogs.boxes.clear();
+    session.Restore(file);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "fuzz/fuzz_check.h"
 #include "link/link_fakes.h"
 #include "link/relay.h"
+#include "records/typed_file.h"
 #include "support/temp_dir.h"
 
 namespace ovis::fuzz {
