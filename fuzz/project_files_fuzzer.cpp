@@ -2,9 +2,8 @@
 // file, the rest is its content; every other file is that of the demo project. The project is
 // loaded as opening it loads it, a file that loaded is saved again and must come back byte for
 // byte, the editors show every cell and terminal line and the save checks run.
+#include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "fuzz/fuzz_check.h"
