@@ -101,6 +101,11 @@ void WriteLineSeeds(const fs::path& root) {
     seeds.Add(LineInput(ls::kAcknowledging, {1, 3}, FrameText({4, 8}) + "*\n%,"));
     seeds.Add(LineInput(0x81, {1, 3}, FrameText({1, 0x45}) + "*%,\n" + reset + "*,"));
     seeds.Add(LineInput(ls::kResyncRequest, {1, 3}, "%,"));
+    std::vector<std::uint8_t> full(kTelegramCapacity, 0x5A);
+    for (std::uint8_t command : {4, 16}) {
+        full[1] = command;
+        seeds.Add(LineInput(ls::kSendRequest, full, FrameText(full) + "*,"));
+    }
 }
 
 Bytes Records(std::vector<TRelayRecord> records) { return EncodeRecords(records.data(), records.size()); }
