@@ -26,9 +26,12 @@ inline constexpr std::array<std::uint8_t, 16> kNibbleChars = {'1', '2', '4', '8'
 // The nibble value of a character; nothing for a character outside the nibble alphabet.
 std::optional<std::uint8_t> NibbleValue(std::uint8_t character);
 
+// The longest frame: "&", two characters per telegram byte, ")" and the "*," of command 16.
+inline constexpr int kEncodedFrameCapacity = 2 * kTelegramCapacity + 4;
+
 // A frame: characters at positions 1 to `length` (index 0 unused).
 struct Frame {
-    std::array<std::uint8_t, kFrameCapacity + 1> chars{};
+    std::array<std::uint8_t, kEncodedFrameCapacity + 1> chars{};
     int length = 0;
 
     std::string Text() const { return std::string(chars.begin() + 1, chars.begin() + 1 + length); }

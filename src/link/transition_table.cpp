@@ -19,7 +19,7 @@ constexpr PassStep Do(Op op) { return {op, 0, 0}; }
 constexpr PassCell Cell(PassStep a = {}, PassStep b = {}, PassStep c = {}) { return {a, b, c}; }
 constexpr PassCell kNone = Cell();
 
-constexpr std::uint8_t kCall = line_char::kCall, kNothing = line_char::kNothing, kStart = line_char::kStart,
+constexpr std::uint8_t kCall = line_char::kCall, kNothing = line_char::kNothing,
                        kConfirm = line_char::kConfirm, kClose = line_char::kClose;
 
 struct Row {

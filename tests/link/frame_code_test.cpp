@@ -49,6 +49,17 @@ TEST(LinkFrameCode, FullTelegramFillsTheFrameBuffer) {
     EXPECT_EQ(frame.chars[std::size_t(frame.length)], ')');
 }
 
+TEST(LinkFrameCode, FullTelegramOfCommand16KeepsItsConfirmAfterTheFrame) {
+    std::vector<std::uint8_t> bytes(kTelegramCapacity, 0x5A);
+    bytes[1] = 16;
+    const Frame frame = EncodeFrame(bytes);
+    ASSERT_EQ(frame.length, 2 * kTelegramCapacity + 4);
+    EXPECT_EQ(frame.Text().substr(std::size_t(frame.length) - 3), ")*,");
+    std::array<std::uint8_t, kTelegramCapacity> out{};
+    ASSERT_EQ(DecodeFrame(FramePositions(frame.Text()), out), kTelegramCapacity);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), out.begin()));
+}
+
 TEST(LinkFrameCode, DecodeIsTheInverseOfEncode) {
     std::mt19937 random(7);
     for (int n = 2; n <= kTelegramCapacity; n += 16) {

@@ -1,0 +1,161 @@
+// Writes the seed inputs of the fuzz targets into OUTDIR/<target>/: the files of the demo
+// project and of a new project, the conversations of the serial pass tests, and relay files
+// as a Server creates them and with requests and telegrams waiting.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fuzz/project_files.h"
+#include "link/frame_code.h"
+#include "link/relay_record.h"
+#include "records/io_error.h"
+#include "shell/demo_project.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "tables/group_fixture.h"
+
+namespace ovis::fuzz {
+namespace {
+
+namespace fs = std::filesystem;
+namespace ls = link_state;
+
+class SeedFolder {
+public:
+    SeedFolder(const fs::path& root, const std::string& target) : dir_(root / target) { fs::create_directories(dir_); }
+
+    void Add(const Bytes& input) { WriteFileAtomically(dir_ / ("seed-" + std::to_string(++count_)), input); }
+
+private:
+    fs::path dir_;
+    int count_ = 0;
+};
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Bytes TextBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+Bytes FileSeed(FuzzedFile file, const Bytes& content) { return Bytes{std::uint8_t(file)} + content; }
+
+void AddProjectFiles(SeedFolder& seeds, const fs::path& base, const fs::path& projectDir) {
+    for (std::size_t i = 0; i < kFuzzedFileCount; ++i) {
+        const auto bytes = ReadFileWithRetries(FuzzedFilePath(FuzzedFile(i), base, projectDir), {1, {}});
+        seeds.Add(FileSeed(FuzzedFile(i), bytes.value_or(Bytes{})));
+    }
+}
+
+template <typename Record>
+Bytes ZeroRecords(std::size_t count) {
+    return Bytes(count * sizeof(Record), 0);
+}
+
+// Whole records for the tables the demo leaves empty, so that their rows are reached.
+void AddRecordSeeds(SeedFolder& seeds) {
+    const std::vector<TGruppeRecord> groups{test::GroupRow("Gruppe 1", {1, 2}), test::GroupRow("Gruppe 2", {3}, "Alle")};
+    seeds.Add(FileSeed(FuzzedFile::Groups, EncodeRecords(groups.data(), groups.size())));
+    seeds.Add(FileSeed(FuzzedFile::Counters, ZeroRecords<TCounterRecord>(2)));
+    seeds.Add(FileSeed(FuzzedFile::Timers, ZeroRecords<TTimerRecord>(2)));
+    seeds.Add(FileSeed(FuzzedFile::MainProgram, ZeroRecords<TProgrammLine>(2)));
+    seeds.Add(FileSeed(FuzzedFile::Selection, Bytes(kFolderCount * sizeof(TAuswahlRecord), 1)));
+}
+
+void WriteProjectSeeds(const fs::path& root) {
+    SeedFolder seeds(root, "project_files_fuzzer");
+    test::TempDir base;
+    CreateDemoBase(base.path());
+    AddProjectFiles(seeds, base.path(), base.path() / kProjectsFolder / kDemoProjectName);
+
+    auto tables = std::make_unique<ProjectTables>();
+    test::ScriptedDialogs dialogs;
+    ProjectStore store(*tables, dialogs, base.path());
+    store.CreateProjectFiles("Neu");
+    AddProjectFiles(seeds, base.path(), store.ProjectRoot() / "Neu");
+    AddRecordSeeds(seeds);
+}
+
+// The line target's input: state, telegram, then the Interface's characters.
+Bytes LineInput(std::uint8_t state, std::vector<std::uint8_t> telegram, const std::string& characters) {
+    Bytes input{state, telegram[0], telegram[1], std::uint8_t(telegram.size() - 2)};
+    input.insert(input.end(), telegram.begin() + 2, telegram.end());
+    return input + TextBytes(characters);
+}
+
+std::string FrameText(std::vector<std::uint8_t> telegram) { return EncodeFrame(telegram).Text(); }
+
+void WriteLineSeeds(const fs::path& root) {
+    SeedFolder seeds(root, "line_fuzzer");
+    const std::string reset = FrameText({1, 3});
+    seeds.Add(LineInput(ls::kSendRequest, {1, 3}, reset + "*,"));
+    seeds.Add(LineInput(ls::kSendRequest, {1, 16}, FrameText({1, 16}) + "*,"));
+    seeds.Add(LineInput(ls::kSendRequest, {1, 3}, "&124" + reset + "*,"));
+    seeds.Add(LineInput(ls::kSendRequest, {1, 3}, reset + "C*,"));
+    seeds.Add(LineInput(ls::kSendRequest, {1, 5, 0x12, 0x34, 0x56}, FrameText({1, 5, 0x12, 0x34, 0x56}) + "*,"));
+    seeds.Add(LineInput(ls::kDone, {1, 3}, "#" + FrameText({1, 0xFE})));
+    seeds.Add(LineInput(ls::kIdle, {1, 3}, "%,"));
+    seeds.Add(LineInput(ls::kIdle, {1, 3}, FrameText({1, 0x45}) + "*"));
+    seeds.Add(LineInput(ls::kAcknowledging, {1, 3}, FrameText({4, 8}) + "*\n%,"));
+    seeds.Add(LineInput(0x81, {1, 3}, FrameText({1, 0x45}) + "*%,\n" + reset + "*,"));
+    seeds.Add(LineInput(ls::kResyncRequest, {1, 3}, "%,"));
+    std::vector<std::uint8_t> full(kTelegramCapacity, 0x5A);
+    for (std::uint8_t command : {4, 16}) {
+        full[1] = command;
+        seeds.Add(LineInput(ls::kSendRequest, full, FrameText(full) + "*,"));
+    }
+}
+
+Bytes Records(std::vector<TRelayRecord> records) { return EncodeRecords(records.data(), records.size()); }
+
+TRelayRecord RelayRecord(std::uint8_t marker, std::vector<std::uint8_t> telegram) {
+    TRelayRecord record{};
+    record.Marker = marker;
+    record.Length = std::uint8_t(telegram.size());
+    std::copy(telegram.begin(), telegram.end(), record.Bytes);
+    return record;
+}
+
+// The relay target's input: steps, COMTD.DAT with its length, COMRD.DAT.
+Bytes RelayInput(const Bytes& steps, const Bytes& sendFile, const Bytes& receiveFile) {
+    const Bytes length{std::uint8_t(sendFile.size() & 0xFF), std::uint8_t(sendFile.size() >> 8)};
+    return Bytes{std::uint8_t(steps.size())} + steps + length + sendFile + receiveFile;
+}
+
+void WriteRelaySeeds(const fs::path& root) {
+    SeedFolder seeds(root, "relay_files_fuzzer");
+    // Steps: 0 Client receive, 1 Client synchronise, 2 Client send, 3 Server pick-up, 4 Server
+    // forward, 5 reset; the bits above bit 2 give a telegram length.
+    const Bytes steps{1, 0, 3, 4 | 2 << 3, 0, 2 | 1 << 3, 3, 0};
+    std::vector<TRelayRecord> ring(kRelayReceiveRecords, TRelayRecord{});
+    seeds.Add(RelayInput(steps, Records({TRelayRecord{}}), Records(ring)));
+
+    ring[0] = RelayRecord(2, {});
+    ring[1] = RelayRecord(1, {1, 0x45});
+    ring[2] = RelayRecord(2, {1, 5, 0x12, 0x34, 0x56});
+    seeds.Add(RelayInput(steps, Records({RelayRecord(1, {1, 3})}), Records(ring)));
+    seeds.Add(RelayInput(Bytes{0, 0, 0, 5, 1, 0}, Records({RelayRecord(1, {1, 16, 0})}),
+                         Records({ring.begin(), ring.begin() + 3})));
+}
+
+}  // namespace
+}  // namespace ovis::fuzz
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "Aufruf: %s AUSGABEVERZEICHNIS\n", argv[0]);
+        return 2;
+    }
+    try {
+        const std::filesystem::path root = argv[1];
+        ovis::fuzz::WriteProjectSeeds(root);
+        ovis::fuzz::WriteLineSeeds(root);
+        ovis::fuzz::WriteRelaySeeds(root);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Fehler: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
