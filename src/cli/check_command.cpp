@@ -37,7 +37,7 @@ int CheckCommand(const std::vector<std::string>& args) {
     try {
         store.LoadAllTablesFrom(projectDir);
     } catch (const IoError& e) {
-        std::cerr << PrintableText(e.what()) << '\n';
+        std::cerr << TerminalLines(e.what()) << '\n';
         return kProjectUnreadable;
     }
 
@@ -46,8 +46,7 @@ int CheckCommand(const std::vector<std::string>& args) {
         std::cout << "ok\n";
         return kCheckPassed;
     }
-    // The message names rows of the file: one line, its control characters escaped.
-    std::cout << EscapeControlCharacters(failure->message) << "\ncursor " << failure->row << ' ' << failure->column << '\n';
+    std::cout << TerminalLines(failure->message) << "\ncursor " << failure->row << ' ' << failure->column << '\n';
     return kCheckFailed;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/command_registry.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/parameter_listing.h"
+#include "records/terminal_text.h"
 #include "records/codepage.h"
 #include "shell/demo_project.h"
 #include "project/project_names.h"
@@ -38,7 +39,7 @@ int NewProjectCommand(const std::vector<std::string>& args) {
         return 1;
     }
     if (check.verdict != NameVerdict::Accepted) {
-        std::cerr << PrintableText(check.message) << '\n';
+        std::cerr << TerminalLines(check.message) << '\n';
         return 1;
     }
     store.CreateProjectFiles(check.name);

@@ -2,24 +2,13 @@
 
 #include <iostream>
 
-namespace ovis::cli {
+#include "records/terminal_text.h"
 
-std::string PrintableText(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
+namespace ovis::cli {
 
 Answer StderrDialogs::Show(BoxKind, const std::string& text, Buttons buttons, const std::string&) {
     ++shown;
-    std::cerr << PrintableText(text) << '\n';
+    std::cerr << TerminalLines(text) << '\n';
     switch (buttons) {
         case Buttons::Ok: return Answer::Ok;
         case Buttons::OkCancel: return Answer::Cancel;

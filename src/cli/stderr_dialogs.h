@@ -19,7 +19,5 @@ public:
     int shown = 0;  // boxes printed so far
 };
 
-// The text with each carriage return printed as a line break.
-std::string PrintableText(const std::string& text);
 
 }  // namespace ovis::cli

@@ -30,4 +30,17 @@ std::string EscapeControlCharacters(std::string_view utf8) {
     return out;
 }
 
+std::string TerminalLines(std::string_view utf8) {
+    std::string out;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t cr = utf8.find('\r', start);
+        out += EscapeControlCharacters(utf8.substr(start, cr == std::string_view::npos ? cr : cr - start));
+        if (cr == std::string_view::npos) return out;
+        out += '\n';
+        start = cr + 1;
+        if (start < utf8.size() && utf8[start] == '\n') ++start;
+    }
+}
+
 }  // namespace ovis

@@ -10,4 +10,8 @@ namespace ovis {
 // controls U+0080 to U+009F) is shown as "\xNN" with its code in upper-case hex.
 std::string EscapeControlCharacters(std::string_view utf8);
 
+// A message of the system for a terminal: each carriage return (or CR LF) of its own line
+// structure becomes a line break, every other control character is escaped as above.
+std::string TerminalLines(std::string_view utf8);
+
 }  // namespace ovis

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "records/codepage.h"
 #include "tables/io_columns.h"
+#include "tables/name_check.h"
 
 namespace ovis {
 namespace {
@@ -15,7 +15,7 @@ constexpr const char* kCheckOutputs = "            Bitte überprüfen Sie die An
 
 // `row` is 1-based.
 CheckFailure Misplaced(std::span<const TIoRecord> rows, std::size_t row, const char* hint, int column) {
-    return {"Die Meldung \"" + ToUtf8(rows[row - 1].Bezeichnung.view()) + "\" in Zeile Nr. " + std::to_string(row) +
+    return {"Die Meldung " + QuotedMessageName(rows[row - 1].Bezeichnung.view()) + " in Zeile Nr. " + std::to_string(row) +
                 " ist möglicherweise falsch eingeordnet!\r\r" + hint,
             row, column};
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "records/codepage.h"
+#include "records/terminal_text.h"
 #include "tables/grid_selection.h"
 #include "project/project_tables.h"
 
@@ -13,7 +14,6 @@ constexpr char kCr = '\r';
 
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
-std::string Quoted(std::string_view recordName) { return "\"" + ToUtf8(recordName) + "\""; }
 
 constexpr std::array kAfterIo{OtherTable{MessageTableKind::Program, "Programm"},
                               OtherTable{MessageTableKind::Groups, "Gruppen"},
@@ -50,6 +50,10 @@ std::vector<std::string_view> NamesOf(const Table& table) {
 }
 
 }  // namespace
+
+std::string QuotedMessageName(std::string_view recordName) {
+    return "\"" + EscapeControlCharacters(ToUtf8(recordName)) + "\"";
+}
 
 bool NamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -113,7 +117,7 @@ std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span
     for (std::size_t r = 0; r < names.size(); ++r) {
         for (std::size_t s = r + 1; s < names.size(); ++s) {
             if (!NamesEqual(names[r]->view(), names[s]->view())) continue;
-            return CheckFailure{"Die Meldung " + Quoted(names[s]->view()) + " in Zeile Nr. " + std::to_string(s + 1) +
+            return CheckFailure{"Die Meldung " + QuotedMessageName(names[s]->view()) + " in Zeile Nr. " + std::to_string(s + 1) +
                                     " existiert bereits!" + kCr + kCr +
                                     "Geben Sie bitte eine andere Bezeichnung für diese Meldung an.",
                                 s + 1, kNameColumn};
@@ -129,7 +133,7 @@ std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span
         for (std::size_t r = 0; r < names.size(); ++r) {
             for (std::size_t u = 0; u < otherNames.size(); ++u) {
                 if (!NamesEqual(names[r]->view(), otherNames[u])) continue;
-                return CheckFailure{"Die Meldung " + Quoted(names[r]->view()) + " in Zeile Nr. " +
+                return CheckFailure{"Die Meldung " + QuotedMessageName(names[r]->view()) + " in Zeile Nr. " +
                                         std::to_string(r + 1) + " existiert bereits in" + kCr +
                                         "                       Zeile Nr. " + std::to_string(u + 1) + " von " +
                                         other.word + "!" + kCr + kCr +

@@ -25,6 +25,10 @@ struct CheckFailure {
     bool operator==(const CheckFailure&) const = default;
 };
 
+// A name from a table file as a warning shows it, between quotes: its control characters escaped,
+// so that a damaged name cannot break the warning's lines.
+std::string QuotedMessageName(std::string_view recordName);
+
 // Names are equal when they are equal after mapping a to z to upper case; nothing else folds.
 bool NamesEqual(std::string_view a, std::string_view b);
 

@@ -27,5 +27,21 @@ TEST(TerminalText, OnlyControlCharactersAreEscaped) {
     for (const auto& c : cases) EXPECT_EQ(EscapeControlCharacters(c.text), c.shown) << c.name;
 }
 
+TEST(TerminalText, MessageLinesBreakAtCarriageReturnsOnly) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"one line", "ok", "ok"},
+        {"an empty line between two", "a\r\rb", "a\n\nb"},
+        {"CR LF is one break", "a\r\nb", "a\nb"},
+        {"a trailing break", "a\r", "a\n"},
+        {"a line feed alone is escaped", "a\nb", "a\\x0Ab"},
+        {"escapes inside a line", "a\x1B[2J\rb\tc", "a\\x1B[2J\nb\\x09c"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TerminalLines(c.text), c.shown) << c.name;
+}
+
 }  // namespace
 }  // namespace ovis

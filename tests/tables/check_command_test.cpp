@@ -27,17 +27,17 @@ TEST(CheckCommand, IoTableOutputAndExitCodes) {
         {"ordered rows", {IoRow("a", 1, kUpperRow, "DC"), IoRow("b", 1, kLowerRow, "DC")}, "ok\n", 0},
         {"duplicate",
          {IoRow("Pumpe"), IoRow("pumpe")},
-         "Die Meldung \"pumpe\" in Zeile Nr. 2 existiert bereits!\\x0D\\x0DGeben Sie bitte eine andere Bezeichnung "
+         "Die Meldung \"pumpe\" in Zeile Nr. 2 existiert bereits!\n\nGeben Sie bitte eine andere Bezeichnung "
          "für diese Meldung an.\ncursor 2 1\n",
          1},
         {"a name that tries to forge the cursor line",
          {IoRow("Pumpe\r\ncursor 9 9"), IoRow("pumpe\r\ncursor 9 9")},
-         "Die Meldung \"pumpe\\x0D\\x0Acursor 9 9\" in Zeile Nr. 2 existiert bereits!\\x0D\\x0DGeben Sie bitte eine "
+         "Die Meldung \"pumpe\\x0D\\x0Acursor 9 9\" in Zeile Nr. 2 existiert bereits!\n\nGeben Sie bitte eine "
          "andere Bezeichnung für diese Meldung an.\ncursor 2 1\n",
          1},
         {"kind order",
          {IoRow("Lampe", 1, kUpperRow, "LED"), IoRow("Taster", 1, kUpperRow, "Taste")},
-         "Die Meldung \"Lampe\" in Zeile Nr. 1 ist möglicherweise falsch eingeordnet!\\x0D\\x0D            Bitte "
+         "Die Meldung \"Lampe\" in Zeile Nr. 1 ist möglicherweise falsch eingeordnet!\n\n            Bitte "
          "überprüfen Sie die Angaben des Typs.\ncursor 1 5\n",
          1},
     };
@@ -60,7 +60,7 @@ TEST(CheckCommand, FindsNamesInTheOtherTablesOfTheProject) {
     WriteRecords(project.Dir() / "Timer.ofd", &timer, 1);
     ovis::test::ProgramRun run = Ovisctl("check " + Quoted(project.Dir()) + " io");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("\\x0D                       Zeile Nr. 1 von Timer!\\x0D"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\n                       Zeile Nr. 1 von Timer!\n"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("cursor 1 1\n"), std::string::npos);
 }
 

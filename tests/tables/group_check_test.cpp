@@ -138,11 +138,11 @@ TEST(GroupCheckCommand, OutputAndExitCodes) {
         {"empty table", {}, "ok\n", 0},
         {"fine", {GroupRow("a", {2}, test::kDriveFolder)}, "ok\n", 0},
         {"no member", {GroupRow("a"), GroupRow("b", {})},
-         "In der Zeile Nr. 2 wurde kein Gruppenmitglied ausgewählt!\\x0D\\x0DGeben Sie dieses bitte an oder löschen "
+         "In der Zeile Nr. 2 wurde kein Gruppenmitglied ausgewählt!\n\nGeben Sie dieses bitte an oder löschen "
          "Sie den kompletten Eintrag.\ncursor 2 2\n",
          1},
         {"removed folder", {GroupRow("a"), GroupRow("b", {3}, "Alt")},
-         "          Der Eintrag in Zeile Nr. 2 existiert aktuell nicht!\\x0D\\x0DBitte ändern Sie den Eintrag hier "
+         "          Der Eintrag in Zeile Nr. 2 existiert aktuell nicht!\n\nBitte ändern Sie den Eintrag hier "
          "oder in den Einstellungen.\ncursor 2 8\n",
          1},
     };
