@@ -6,6 +6,7 @@
 
 #include "counter_timer_fixture.h"
 #include "support/file_bytes.h"
+#include "support/table_editor_driver.h"
 #include "tables/counter_columns.h"
 
 namespace ovis {
@@ -25,19 +26,9 @@ struct CounterEditorFixture : test::CounterTimerProject {
     }
 
     TCounterRecord& Row(std::size_t i) { return tables->counters.Row(i); }
-    void Select(int top, int bottom, int column = col::kName) {
-        ed.Press(MouseButton::Left, top, column);
-        if (bottom != top) ed.DragTo(bottom, column);
-        ed.Release(bottom, column);
-    }
+    void Select(int top, int bottom, int column = col::kName) { test::SelectRows(ed, top, bottom, column); }
     // A right click on a cell, then the chooser item with the given text.
-    void Choose(int row, int column, const std::string& item) {
-        ASSERT_EQ(ed.Press(MouseButton::Right, row, column), CellAction::Chooser);
-        const auto items = ed.ChooserItems(column);
-        const auto found = std::find(items.begin(), items.end(), item);
-        ASSERT_NE(found, items.end()) << item;
-        ed.ApplyChooser(column, std::size_t(found - items.begin()));
-    }
+    void Choose(int row, int column, const std::string& item) { test::PickChooserItem(ed, row, column, item); }
     std::string LastBox() const { return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text; }
 };
 

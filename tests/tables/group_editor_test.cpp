@@ -4,6 +4,7 @@
 
 #include "group_fixture.h"
 #include "support/file_bytes.h"
+#include "support/table_editor_driver.h"
 #include "tables/group_columns.h"
 
 namespace ovis {
@@ -22,19 +23,9 @@ struct GroupEditorFixture : test::GroupProject {
     }
 
     TGruppeRecord& Row(std::size_t i) { return tables->groups.Row(i); }
-    void Select(int top, int bottom, int column = col::kName) {
-        ed.Press(MouseButton::Left, top, column);
-        if (bottom != top) ed.DragTo(bottom, column);
-        ed.Release(bottom, column);
-    }
+    void Select(int top, int bottom, int column = col::kName) { test::SelectRows(ed, top, bottom, column); }
     // A right click on a cell, then the chooser item with the given text.
-    void Choose(int row, int column, const std::string& item) {
-        ASSERT_EQ(ed.Press(MouseButton::Right, row, column), CellAction::Chooser);
-        const auto items = ed.ChooserItems(column);
-        const auto found = std::find(items.begin(), items.end(), item);
-        ASSERT_NE(found, items.end()) << item;
-        ed.ApplyChooser(column, std::size_t(found - items.begin()));
-    }
+    void Choose(int row, int column, const std::string& item) { test::PickChooserItem(ed, row, column, item); }
     // The mask editor over the selection: typed text, then leaving it.
     std::string TypeInMaskEditor(const std::string& text) {
         EXPECT_TRUE(ed.BeginNumberEdit());

@@ -8,6 +8,7 @@
 #include "io_fixture.h"
 #include "records/codepage.h"
 #include "support/file_bytes.h"
+#include "support/table_editor_driver.h"
 #include "tables/io_columns.h"
 
 namespace ovis {
@@ -29,11 +30,7 @@ struct IoEditorFixture : test::IoProject {
         for (const auto& row : tables->io.Rows()) names.push_back(row.Bezeichnung.str());
         return names;
     }
-    void Select(int top, int bottom, int column = col::kName) {
-        ed.Press(MouseButton::Left, top, column);
-        if (bottom != top) ed.DragTo(bottom, column);
-        ed.Release(bottom, column);
-    }
+    void Select(int top, int bottom, int column = col::kName) { test::SelectRows(ed, top, bottom, column); }
     TIoRecord& Row(std::size_t i) { return tables->io.Row(i); }
     std::vector<std::uint8_t> IoFile() const { return test::ReadBytes(Dir() / "IO.ofd"); }
 };

@@ -6,6 +6,7 @@
 
 #include "counter_timer_fixture.h"
 #include "support/file_bytes.h"
+#include "support/table_editor_driver.h"
 #include "tables/timer_columns.h"
 
 namespace ovis {
@@ -87,11 +88,7 @@ struct TimerEditorFixture : test::CounterTimerProject {
     }
 
     TTimerRecord& Row(std::size_t i) { return tables->timers.Row(i); }
-    void Select(int top, int bottom, int column = col::kName) {
-        ed.Press(MouseButton::Left, top, column);
-        if (bottom != top) ed.DragTo(bottom, column);
-        ed.Release(bottom, column);
-    }
+    void Select(int top, int bottom, int column = col::kName) { test::SelectRows(ed, top, bottom, column); }
     std::string LastBox() const { return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text; }
 };
 
