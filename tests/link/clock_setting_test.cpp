@@ -3,18 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "link/link_fakes.h"
+#include "support/fixed_clock.h"
 
 namespace ovis {
 namespace {
 
+using test::FixedClock;
 using test::LinkRig;
 using test::SimulatorLine;
-
-class FixedClock final : public Clock {
-public:
-    LocalDateTime Now() const override { return now; }
-    LocalDateTime now{2024, 3, 17, 4, 5, 6, 0};
-};
 
 TEST(LinkClockSetting, SetsTheClockOncePerHourFour) {
     struct Poll {
