@@ -78,7 +78,7 @@ int LedTextCommand(const std::vector<std::string>& args) {
             std::cerr << "Der Name der Schriftart enthält ein Zeichen, das die Codepage 1252 nicht darstellen kann.\n";
             return kRefused;
         }
-        const FontSpec spec{*name, IntegerOption(a, "size", 1, 72, 7), FontStyle(a.Option("style").value_or(""))};
+        const FontChoice choice{*name, IntegerOption(a, "size", 1, 72, 7), FontStyle(a.Option("style").value_or(""))};
         auto fonts = OpenDesktopFonts();
         if (!fonts) {
             std::cerr << "Schriftarten des Desktops stehen in dieser Ausgabe von ovisctl nicht zur Verfügung "
@@ -89,7 +89,7 @@ int LedTextCommand(const std::vector<std::string>& args) {
             std::cerr << "Die Schriftart \"" << *font << "\" ist nicht installiert.\n";
             return kRefused;
         }
-        picture = DesktopFontPicture(fonts->Rasterizer(), *text, spec);
+        picture = DesktopFontPicture(fonts->Rasterizer(), *text, choice);
     } else {
         const int hSpacing = IntegerOption(a, "hspacing", 0, kMaxCharacterSpacing, 0);
         if (a.Option("vspacing") || a.Option("wrap")) {

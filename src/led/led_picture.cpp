@@ -106,11 +106,11 @@ LedPicture PictureFromRaster(const MonoRaster& raster) {
     return picture;
 }
 
-LedPicture DesktopFontPicture(FontRasterizer& rasterizer, std::string_view text, const FontSpec& font) {
+LedPicture DesktopFontPicture(FontRasterizer& rasterizer, std::string_view text, const FontChoice& font) {
     return PictureFromRaster(rasterizer.Draw(text, font, 1, 1, kLedColumns + 1));
 }
 
-FontSpec FontOfRow(const TLedRecord& row) { return {row.Schriftart.str(), row.Schriftgroesse, row.Schriftstil}; }
+FontChoice FontOfRow(const TLedRecord& row) { return {row.Schriftart.str(), row.Schriftgroesse, row.Schriftstil}; }
 
 bool UsesStandardFont(const TLedRecord& row) { return row.Schriftart == kStandardFontName; }
 

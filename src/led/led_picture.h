@@ -42,10 +42,10 @@ LedPicture StandardFontPictureOfRow(const TLedRecord& row, int horizontalSpacing
 LedPicture PictureFromRaster(const MonoRaster& raster);
 
 // The text drawn with a desktop font and turned into a picture.
-LedPicture DesktopFontPicture(FontRasterizer& rasterizer, std::string_view text, const FontSpec& font);
+LedPicture DesktopFontPicture(FontRasterizer& rasterizer, std::string_view text, const FontChoice& font);
 
 // The desktop font of a row (`Schriftart`, `Schriftgroesse`, `Schriftstil`).
-FontSpec FontOfRow(const TLedRecord& row);
+FontChoice FontOfRow(const TLedRecord& row);
 bool UsesStandardFont(const TLedRecord& row);
 
 // The number of the last column (1-based) whose byte is not 0; 0 when none is.

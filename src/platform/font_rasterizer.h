@@ -11,7 +11,7 @@ namespace ovis {
 // Style bits of a font: bit 0 bold, bit 1 italic, bit 2 underline, bit 3 strike-out.
 enum FontStyleBit : std::uint8_t { kFontBold = 1, kFontItalic = 2, kFontUnderline = 4, kFontStrikeOut = 8 };
 
-struct FontSpec {
+struct FontChoice {
     std::string name;  // code page 1252 bytes, as in the record
     int pointSize = 7;
     std::uint8_t style = 0;
@@ -34,7 +34,7 @@ public:
     // `text` (code page 1252 bytes) drawn in black on white, without smoothing, with the top
     // left of its first character cell at pixel (x, y) of a raster at least `width` wide; a
     // drawing that rises above the cell (accents) starts at row y instead of being cut off.
-    virtual MonoRaster Draw(std::string_view text, const FontSpec& font, int x, int y, int width) = 0;
+    virtual MonoRaster Draw(std::string_view text, const FontChoice& font, int x, int y, int width) = 0;
 };
 
 }  // namespace ovis

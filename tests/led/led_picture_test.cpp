@@ -165,15 +165,15 @@ TEST(LedPicture, RasterTopRowIsTheFirstRowWithDarkPixelsAmongTheFirst80) {
 
 class FakeRasterizer final : public FontRasterizer {
 public:
-    MonoRaster Draw(std::string_view text, const FontSpec& font, int x, int y, int width) override {
+    MonoRaster Draw(std::string_view text, const FontChoice& font, int x, int y, int width) override {
         drawn = std::string(text);
-        spec = font;
+        choice = font;
         MonoRaster raster = BlankRaster(width, 20);
         for (std::size_t i = 0; i < text.size(); ++i) SetDark(raster, x + int(i) * 2, y + 2);
         return raster;
     }
     std::string drawn;
-    FontSpec spec;
+    FontChoice choice;
 };
 
 TEST(LedPicture, DesktopFontPictureDrawsAtOneOneWithTheRowsFont) {
@@ -185,9 +185,9 @@ TEST(LedPicture, DesktopFontPictureDrawsAtOneOneWithTheRowsFont) {
     FakeRasterizer fake;
     const LedPicture picture = DesktopFontPicture(fake, row.Text.view(), FontOfRow(row));
     EXPECT_EQ(fake.drawn, "abc");
-    EXPECT_EQ(fake.spec.name, "Arial");
-    EXPECT_EQ(fake.spec.pointSize, 6);
-    EXPECT_EQ(fake.spec.style, kFontBold | kFontUnderline);
+    EXPECT_EQ(fake.choice.name, "Arial");
+    EXPECT_EQ(fake.choice.pointSize, 6);
+    EXPECT_EQ(fake.choice.style, kFontBold | kFontUnderline);
     EXPECT_EQ(Used(picture), (Columns{0x40, 0, 0x40, 0, 0x40}));
     EXPECT_FALSE(UsesStandardFont(row));
     EXPECT_TRUE(UsesStandardFont(NewLedRow(nullptr)));

@@ -16,13 +16,13 @@ constexpr int kDotsPerMeterAt96Dpi = 3780;
 constexpr int kMinimumHeight = 18;  // the top row is searched down to row 10, then 7 rows
 constexpr int kRoomAbove = 16;
 
-QFont QFontOf(const FontSpec& spec) {
-    QFont font(FromRecord(spec.name));
-    font.setPointSize(std::max(spec.pointSize, 1));
-    font.setBold(spec.style & kFontBold);
-    font.setItalic(spec.style & kFontItalic);
-    font.setUnderline(spec.style & kFontUnderline);
-    font.setStrikeOut(spec.style & kFontStrikeOut);
+QFont QFontOf(const FontChoice& choice) {
+    QFont font(FromRecord(choice.name));
+    font.setPointSize(std::max(choice.pointSize, 1));
+    font.setBold(choice.style & kFontBold);
+    font.setItalic(choice.style & kFontItalic);
+    font.setUnderline(choice.style & kFontUnderline);
+    font.setStrikeOut(choice.style & kFontStrikeOut);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -30,8 +30,8 @@ QFont QFontOf(const FontSpec& spec) {
 
 }  // namespace
 
-MonoRaster QtFontRasterizer::Draw(std::string_view text, const FontSpec& spec, int x, int y, int width) {
-    const QFont font = QFontOf(spec);
+MonoRaster QtFontRasterizer::Draw(std::string_view text, const FontChoice& choice, int x, int y, int width) {
+    const QFont font = QFontOf(choice);
     const QString shown = FromRecord(text);
 
     QImage image(1, 1, QImage::Format_RGB32);

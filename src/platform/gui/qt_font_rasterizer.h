@@ -7,7 +7,7 @@ namespace ovis::gui {
 
 class QtFontRasterizer final : public FontRasterizer {
 public:
-    MonoRaster Draw(std::string_view text, const FontSpec& font, int x, int y, int width) override;
+    MonoRaster Draw(std::string_view text, const FontChoice& font, int x, int y, int width) override;
 };
 
 // Whether the desktop has a font family of that name (without regard to case).

@@ -5,7 +5,7 @@
 #include "led/led_picture.h"
 #include "platform/gui/qt_font_rasterizer.h"
 
-using ovis::FontSpec;
+using ovis::FontChoice;
 using ovis::MonoRaster;
 using ovis::gui::QtFontRasterizer;
 
@@ -22,7 +22,7 @@ QPoint FirstDark(const MonoRaster& raster) {
     return first;
 }
 
-const FontSpec kDejaVu{"DejaVu Sans", 7, 0};
+const FontChoice kDejaVu{"DejaVu Sans", 7, 0};
 
 }  // namespace
 
