@@ -15,6 +15,6 @@ inline constexpr SimTime kDrawSlotMilliseconds = 50;
 SimTime SimulationTime(const LocalDateTime& time);
 
 // The 50 ms slot of a time; drawing happens at most once per slot.
-inline SimTime DrawSlot(SimTime time) { return time >= 0 ? time / kDrawSlotMilliseconds : (time + 1) / kDrawSlotMilliseconds - 1; }
+inline SimTime DrawSlot(SimTime time) { return time / kDrawSlotMilliseconds; }
 
 }  // namespace ovis

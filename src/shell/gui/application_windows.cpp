@@ -19,7 +19,10 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
         return int(store_.Tables().io.Count() + store_.Tables().led.Count());
     };
     context.window = mainForm_.get();
-    context.housekeepingHooks.startLedSimulation = [this] { mainForm_->StartSimulation(); };
+    // The start view plays unless a project was opened or created in the meantime.
+    context.housekeepingHooks.startLedSimulation = [this] {
+        if (mainForm_->Model().StartViewShown()) mainForm_->StartSimulation();
+    };
     link_ = std::make_unique<LinkController>(std::move(context));
 
     mainForm_->SetCommandHandler(MenuCommand::Systemkonfiguration, [this] { OpenSystemConfiguration(); });

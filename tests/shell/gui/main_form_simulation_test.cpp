@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "led/gui/led_simulation_driver.h"
+#include "led/led_simulation_fixture.h"
 #include "project/project_store.h"
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
@@ -69,6 +70,23 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(s.Shown(), stopped);
         QVERIFY(s.dialogs.boxes.empty());
+    }
+
+    void framesShowEachLedInThePreviewOfItsMixedColourCode() {
+        DemoShell s;
+        s.tables->led.Assign(std::vector<TLedRecord>{test::SimMessageRecord(kLinksFromX1, 1, 5, {0x41}),
+                                                     test::SimMessageRecord(kLinksFromX1, 1, 5, {0x01})});
+        s.tables->led.Row(1).Farbe[0] = 0;
+        s.form->StartSimulation();
+        const QImage image = s.form->LedImage()->grab().toImage();
+        const int top = (LedDisplayImage::kHeight - 7 * LedDisplayImage::kPitch) / 2;
+        auto pixel = [&](int column, int row) {
+            return image.pixelColor(column * LedDisplayImage::kPitch, top + row * LedDisplayImage::kPitch).rgb() & 0xFFFFFF;
+        };
+        QCOMPARE(pixel(4, 0), 0x00FF00u);  // green alone
+        QCOMPARE(pixel(4, 6), 0x00FFFFu);  // green and blue: code 3
+        QCOMPARE(pixel(4, 3), s.form->LedImage()->Colours().dark);
+        QCOMPARE(pixel(3, 0), s.form->LedImage()->Colours().dark);
     }
 
     void aWindowWithX1BelowX0IsReportedAndNothingStarts() {
