@@ -1,13 +1,20 @@
-// ovisctl led-text: the LED picture generated from a text, as column bytes in hexadecimal.
+// ovisctl led-text: the LED picture generated from a text, as column bytes in hexadecimal;
+// ovisctl led-sim: the project's LED display after N simulated milliseconds.
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
 #include "cli/desktop_fonts.h"
 #include "led/led_picture.h"
+#include "led/led_sim_control.h"
+#include "led/led_sim_listing.h"
 #include "records/codepage.h"
+#include "records/io_error.h"
+#include "records/terminal_text.h"
+#include "records/typed_file.h"
 
 namespace ovis::cli {
 namespace {
@@ -103,9 +110,35 @@ int LedTextCommand(const std::vector<std::string>& args) {
     return 0;
 }
 
+// The simulated clock starts at 00:00:00.000 (of 01.01.2000).
+constexpr LocalDateTime kSimulationStart{2000, 1, 1, 0, 0, 0, 0};
+
+int LedSimCommand(const std::vector<std::string>& args) {
+    Arguments a(args, {"ms"}, {}, 1);
+    const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
+    const auto ms = a.IntegerOption("ms", 0, 86'400'000);
+    if (!ms) throw UsageError("--ms fehlt: die Dauer der Simulation in Millisekunden");
+    std::error_code ec;
+    if (!std::filesystem::is_directory(projectDir, ec))
+        throw IoError("Das Projektverzeichnis \"" + projectDir.string() + "\" gibt es nicht.");
+
+    auto table = std::make_unique<LedTable>();
+    table->LoadExisting(ResolveInDirectory(projectDir, kLedFileName));
+    LedSimulationControl control(*table);
+    const SimTime start = SimulationTime(kSimulationStart);
+    if (auto failure = control.Start(start)) {
+        std::cerr << TerminalLines(failure->message) << '\n';
+        return 1;
+    }
+    for (SimTime t = 0; t <= *ms; ++t) control.Simulation().Pass(start + t);
+    std::cout << DisplayListing(control.Simulation().Display());
+    return 0;
+}
+
 CommandRegistration ledText{"led-text",
                             "led-text TEXT [--hspacing S] [--vspacing V --wrap U] [--font NAME --size PT --style bius]",
                             LedTextCommand};
+CommandRegistration ledSim{"led-sim", "led-sim PROJEKTVERZEICHNIS --ms N", LedSimCommand};
 
 }  // namespace
 }  // namespace ovis::cli

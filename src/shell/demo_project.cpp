@@ -36,7 +36,8 @@ void FillDemoParameters(TParameterRecord& p) {
     p.Units[kAllMessagesFolder] = static_cast<std::uint8_t>(TotalUnits(p.Speichergroesse) - 8 - 8 - 1);
 }
 
-// A greeting on the display, drawn in the 5 x 7 matrix (bit 6 is the top LED).
+// A greeting on the display, drawn in the 5 x 7 matrix (bit 6 is the top LED). It runs in from the
+// right edge of its 60 columns and moves left by one column every 41 ms, one copy per window.
 TLedRecord DemoGreeting() {
     TLedRecord r;
     std::memset(&r, 0, sizeof r);
@@ -58,8 +59,10 @@ TLedRecord DemoGreeting() {
     r.AnzahlFarben = 1;
     r.Helligkeit[0] = 1;
     r.AnzahlHelligkeiten = 1;
-    r.Richtung = 1;
+    r.Richtung = 2;
     r.Dx = 1;
+    r.Distanz = 60 - int(sizeof columns);
+    r.Verzoegerung = 40;
     r.Einheit = "Milli";
     r.SpeichernEingang = true;
     r.Status = true;

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "led/gui/led_simulation_driver.h"
 #include "shell/gui/Zel_Hilfe.h"
 #include "shell/gui/Zel_Info.h"
 #include "shell/gui/Zel_Open.h"
@@ -39,6 +40,11 @@ TMainForm::TMainForm(ProjectStore& store, Dialogs& dialogs, ShellHooks& hooks, Q
     setContextMenuPolicy(Qt::PreventContextMenu);  // no tool bar chooser
     BuildMenus();
     setCentralWidget(BuildCentralArea());
+    simulation_ = std::make_unique<LedSimulationDriver>(store_.Tables().led, clock_);
+    connect(simulation_.get(), &LedSimulationDriver::FrameComposed, this, &TMainForm::DrawSimulationFrame);
+    connect(simulation_.get(), &LedSimulationDriver::RunningChanged, this,
+            [this] { simulationButton_->setText(QString::fromLatin1(simulation_->ButtonText())); });
+    connect(simulationButton_, &QPushButton::clicked, this, &TMainForm::SimulationButtonClick);
     ResizeToFitScreen();
     FormCreate();
     RefreshStates();
@@ -193,6 +199,7 @@ void TMainForm::changeEvent(QEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     model_.FormClose();
+    StopSimulation();
     if (help_) help_->close();
     event->accept();
     emit Closed();
@@ -207,8 +214,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == displayPanel_ || watched == ledImage_) && event->type() == QEvent::MouseButtonPress)
+    if ((watched == displayPanel_ || watched == ledImage_) && event->type() == QEvent::MouseButtonPress) {
+        simulation_->PanelPressed(model_.EditorOpen(EditorSlot::LedEditor));
         emit DisplayPanelPressed(static_cast<QMouseEvent*>(event)->button());
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -243,6 +252,21 @@ void TMainForm::RefreshStates() {
 void TMainForm::ShowStartView() {
     ProjectTables& tables = store_.Tables();
     ledImage_->SetPicture(StartViewColumns(tables.led), ModuleColourPair(tables.ledParameters.WorkingCopy().ModuleFarbe[0]));
+}
+
+void TMainForm::StartSimulation() { ShowSimulationFailure(simulation_->Start()); }
+
+void TMainForm::StopSimulation() { simulation_->Stop(); }
+
+void TMainForm::SimulationButtonClick() { ShowSimulationFailure(simulation_->ButtonClicked()); }
+
+void TMainForm::ShowSimulationFailure(const std::optional<CheckFailure>& failure) {
+    if (failure) dialogs_.Warning(failure->message);
+}
+
+void TMainForm::DrawSimulationFrame() {
+    ledImage_->SetComposedDisplay(simulation_->Display(),
+                                  ModuleColourPair(store_.Tables().ledParameters.WorkingCopy().ModuleFarbe[0]));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,9 +5,12 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "shell/main_window_model.h"
+#include "tables/name_check.h"
 
 class QAction;
 class QFrame;
@@ -21,6 +24,7 @@ class QToolButton;
 namespace ovis::gui {
 
 class LedDisplayImage;
+class LedSimulationDriver;
 class TFormHilfe;
 
 class TMainForm : public QMainWindow {
@@ -50,6 +54,8 @@ public:
     QPushButton* ShowTextButton() const { return showTextButton_; }
     QScrollBar* LedScrollBar() const { return ledScrollBar_; }
     QPushButton* SimulationButton() const { return simulationButton_; }
+    // The LED display simulation played on the display panel.
+    LedSimulationDriver& Simulation() { return *simulation_; }
 
     // --- Extension points for the windows of the other subsystems ---
     // Runs `handler` for the item instead of its built-in action or the "later version" note.
@@ -70,6 +76,13 @@ public:
     void RefreshStates();
     // Draws the start-view picture of the loaded LED table in the first module's colours.
     void ShowStartView();
+    // "Start der Simulation" and the start view after start-up: the x0/x1 check (its failure
+    // shown), then the simulation plays on the display panel.
+    void StartSimulation();
+    // Ends a running simulation (start view, opening or creating a project, closing).
+    void StopSimulation();
+    // The button "Start Simulation" / "Stop Simulation".
+    void SimulationButtonClick();
     // A second start asked for this window.
     void BringToFront();
 
@@ -105,6 +118,8 @@ private:
     void OpenEditor(EditorSlot slot, const std::function<void()>& show);
     void OpenEvaluation(EvaluationMode mode);
     void AfterProjectOpened();
+    void ShowSimulationFailure(const std::optional<CheckFailure>& failure);
+    void DrawSimulationFrame();
 
     struct Editor {
         EditorSlot slot;
@@ -131,6 +146,8 @@ private:
     QPushButton* simulationButton_ = nullptr;
     QMdiArea* workArea_ = nullptr;
     TFormHilfe* help_ = nullptr;
+    SystemClock clock_;
+    std::unique_ptr<LedSimulationDriver> simulation_;
     bool shown_ = false;
 };
 

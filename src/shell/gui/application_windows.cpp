@@ -19,6 +19,10 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
         return int(store_.Tables().io.Count() + store_.Tables().led.Count());
     };
     context.window = mainForm_.get();
+    // The start view plays unless a project was opened or created in the meantime.
+    context.housekeepingHooks.startLedSimulation = [this] {
+        if (mainForm_->Model().StartViewShown()) mainForm_->StartSimulation();
+    };
     link_ = std::make_unique<LinkController>(std::move(context));
 
     mainForm_->SetCommandHandler(MenuCommand::Systemkonfiguration, [this] { OpenSystemConfiguration(); });
@@ -102,6 +106,8 @@ void ApplicationWindows::OpenSystemConfiguration() {
 }
 
 void ApplicationWindows::ReopenSerialPort() { link_->rs232().Port().ReopenPort(); }
+
+void ApplicationWindows::StopStartViewSimulation() { mainForm_->StopSimulation(); }
 
 void ApplicationWindows::RedrawEditors() {
     if (klPlan_ && klPlan_->isVisible()) klPlan_->Refresh();

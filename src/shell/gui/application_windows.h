@@ -48,6 +48,7 @@ public:
 
     // ShellHooks and ConfigurationHooks
     void ReopenSerialPort() override;
+    void StopStartViewSimulation() override;
     void RedrawEditors() override;
     void GroupsChanged() override;
 
