@@ -1,6 +1,13 @@
 #include "programs/program_set.h"
 
+#include <cctype>
 #include <cstring>
+
+#include "programs/program_files.h"
+#include "project/listed_files.h"
+#include "records/codepage.h"
+#include "records/typed_file.h"
+#include "tables/record_table.h"
 
 namespace ovis {
 
@@ -23,10 +30,7 @@ TProgrammLine HeaderLine(const ProgramSet& set, const ProgramSource& program) {
     } else {
         header = set.lines.back();
     }
-    std::string name = program.fileName;
-    std::string_view extension = ".pgm";
-    if (name.size() >= extension.size()) name.resize(name.size() - extension.size());
-    header.Bezeichnung = name;
+    header.Bezeichnung = RecordText(std::filesystem::path(program.fileName).stem().string());
     header.Einheit = kSubProgramUnit;
     header.Wert = static_cast<std::int32_t>((program.lines.size() + 1) * 16);
     return header;
@@ -58,6 +62,36 @@ ProgramSet JoinPrograms(const ProgramSource& mainProgram, std::span<const Progra
         AppendLines(set, program.lines);
     }
     return set;
+}
+
+namespace {
+
+bool IsMainProgramFile(std::string_view fileName) {
+    std::string_view main = "MAIN.PGM";
+    if (fileName.size() != main.size()) return false;
+    for (std::size_t i = 0; i < main.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(fileName[i])) != main[i]) return false;
+    return true;
+}
+
+std::vector<TProgrammLine> ReadProgramLines(const std::filesystem::path& file) {
+    auto read = ReadRecordsWithRetries<TProgrammLine>(file, kMaxTableRows);
+    return read ? std::move(read->records) : std::vector<TProgrammLine>{};
+}
+
+}  // namespace
+
+ProgramSet LoadProgramSet(const std::filesystem::path& projectDir, std::size_t openProgramLines) {
+    if (openProgramLines == 0) return {};
+    ProgramSource main{std::string(kMainProgram) + kProgramExtension,
+                       ReadProgramLines(ProgramFilePath(projectDir, kMainProgram))};
+    const auto folder = ResolveInDirectory(projectDir, kProgramsFolder);
+    std::vector<ProgramSource> further;
+    for (const std::string& fileName : ListedFileNames(folder, kProgramExtension)) {
+        if (IsMainProgramFile(fileName)) continue;
+        further.push_back({fileName, ReadProgramLines(folder / fileName)});
+    }
+    return JoinPrograms(main, further);
 }
 
 }  // namespace ovis

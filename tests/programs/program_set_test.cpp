@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "programs/program_lines.h"
+#include "records/typed_file.h"
+#include "support/temp_dir.h"
 
 namespace ovis {
 namespace {
@@ -64,6 +66,28 @@ TEST(ProgramSet, HeaderOfAnEmptyMainProgramCopiesABlankLine) {
     EXPECT_EQ(set.lines[2].MeldungA.str(), "E1");
     EXPECT_EQ(set.lines[2].Wert.get(), 16);
     EXPECT_EQ(set.LineNumber(2), 0);
+}
+
+TEST(ProgramSet, LoadsMainFirstThenTheOthersInListingOrder) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "Programme");
+    auto write = [&](const std::string& name, std::vector<TProgrammLine> lines) {
+        WriteRecords(dir.path() / "Programme" / name, lines.data(), lines.size());
+    };
+    write("main.pgm", {ProgramLine("M1", "E1")});
+    write("b.pgm", {ProgramLine("B1", "E1")});
+    write("A.pgm", {ProgramLine("A1", "E1"), ProgramLine("A2", "E1")});
+    write("Notiz.txt", {ProgramLine("X", "E1")});
+
+    ProgramSet set = LoadProgramSet(dir.path(), 1);
+    std::vector<std::string> names;
+    for (const auto& line : set.lines) names.push_back(line.Bezeichnung.str());
+    EXPECT_EQ(names, (std::vector<std::string>{"M1", "A", "A1", "A2", "b", "B1"}));
+    EXPECT_EQ(set.programs[0].fileName, "Main.pgm");
+    EXPECT_EQ(set.programs[2].fileName, "b.pgm");
+
+    // Without a line in the program open in the editor no program is sent.
+    EXPECT_EQ(LoadProgramSet(dir.path(), 0).Size(), 0u);
 }
 
 }  // namespace
