@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "link/configuration_image_sources.h"
 #include "link/interface_commands.h"
 
 namespace ovis {
@@ -61,6 +62,13 @@ bool TransferConfiguration(Link& link, Dialogs& dialogs, ProgressWindow& progres
         }
     }
     return false;
+}
+
+bool ConfigureProject(Link& link, Dialogs& dialogs, ProgressWindow& progress, const std::filesystem::path& projectDir,
+                      const ProjectTables& tables, const LocalDateTime& now, bool withBackup) {
+    const ConfigurationSources sources = LoadConfigurationSources(projectDir, tables);
+    const ConfigurationBuild build = BuildConfigurationImage(sources.Inputs(tables, now, withBackup));
+    return TransferConfiguration(link, dialogs, progress, tables.parameters.Record().Nummer, build);
 }
 
 }  // namespace ovis

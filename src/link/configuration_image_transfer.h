@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include <filesystem>
+
 #include "link/configuration_image.h"
 #include "link/link.h"
+#include "project/project_tables.h"
 #include "link/progress.h"
 #include "platform/dialogs.h"
 
@@ -22,5 +25,11 @@ std::string FreeBytesText(const std::string& stepText, int freeBytes);
 // check (`ConfigurationFailed`).
 bool TransferConfiguration(Link& link, Dialogs& dialogs, ProgressWindow& progress, std::uint8_t interfaceAddress,
                            const ConfigurationBuild& build);
+
+// "Neukonfiguration" of the project: reads the program files and the output folder, builds the
+// image from the tables in memory and transfers it to the Interface `Nummer`. True when the
+// program check failed. A damaged file raises IoError before anything is sent.
+bool ConfigureProject(Link& link, Dialogs& dialogs, ProgressWindow& progress, const std::filesystem::path& projectDir,
+                      const ProjectTables& tables, const LocalDateTime& now, bool withBackup);
 
 }  // namespace ovis
