@@ -1,6 +1,7 @@
 #pragma once
 // The configuration image: the whole project compiled into the memory writes that
 // "Neukonfiguration" sends to the Interface, in transfer order and cut into telegrams.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
