@@ -135,7 +135,7 @@ TEST(LedMessageRecord, VerticalRowPadsItsLastLineAndListsScatteredModules) {
     EXPECT_EQ(Bytes(LedMessageRecord(row)),
               (std::vector<int>{0xF5, 115, 3, 1, 1, 1, 0x03, 0xE8, 1, 0, 0, 0, 0, 35, 0, 0}));
     EXPECT_EQ(LedData(row), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0, 0, 0, 2, 0, 31, 2,
-                                                       255, 255, 3, 7, 3}));
+                                                       255, 255, 1, 7, 3}));
 }
 
 TEST(LedMessageRecord, OneModuleWindow) {
