@@ -1,10 +1,8 @@
 #include "programs/program_set.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "programs/program_files.h"
-#include "project/listed_files.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "tables/record_table.h"
@@ -66,14 +64,6 @@ ProgramSet JoinPrograms(const ProgramSource& mainProgram, std::span<const Progra
 
 namespace {
 
-bool IsMainProgramFile(std::string_view fileName) {
-    std::string_view main = "MAIN.PGM";
-    if (fileName.size() != main.size()) return false;
-    for (std::size_t i = 0; i < main.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(fileName[i])) != main[i]) return false;
-    return true;
-}
-
 std::vector<TProgrammLine> ReadProgramLines(const std::filesystem::path& file) {
     auto read = ReadRecordsWithRetries<TProgrammLine>(file, kMaxTableRows);
     return read ? std::move(read->records) : std::vector<TProgrammLine>{};
@@ -83,14 +73,12 @@ std::vector<TProgrammLine> ReadProgramLines(const std::filesystem::path& file) {
 
 ProgramSet LoadProgramSet(const std::filesystem::path& projectDir, std::size_t openProgramLines) {
     if (openProgramLines == 0) return {};
+    const std::vector<std::string> names = ProgramNames(projectDir);
     ProgramSource main{std::string(kMainProgram) + kProgramExtension,
                        ReadProgramLines(ProgramFilePath(projectDir, kMainProgram))};
-    const auto folder = ResolveInDirectory(projectDir, kProgramsFolder);
     std::vector<ProgramSource> further;
-    for (const std::string& fileName : ListedFileNames(folder, kProgramExtension)) {
-        if (IsMainProgramFile(fileName)) continue;
-        further.push_back({fileName, ReadProgramLines(folder / fileName)});
-    }
+    for (std::size_t i = 1; i < names.size(); ++i)
+        further.push_back({names[i] + kProgramExtension, ReadProgramLines(ProgramFilePath(projectDir, names[i]))});
     return JoinPrograms(main, further);
 }
 

@@ -41,7 +41,7 @@ TEST(OvisctlImage, OneLinePerTelegramThenTheFreeBytes) {
 
 TEST(OvisctlImage, AFailedProgramCheckPrintsItsMessageAndExitsWithOne) {
     test::ConfigurationProject project;
-    const std::vector<TProgrammLine> lines = {test::ProgramLine("Licht", "Taster"), test::ProgramLine("Licht", "Netz")};
+    const std::vector<TProgrammLine> lines = {test::Line("Licht", "Taster"), test::Line("Licht", "Netz")};
     project.tables->program.lines.Assign(lines);
     project.tables->program.Save(project.Dir());
     test::ChildProcess run({OVISCTL_PATH, "image", project.Dir().string()});

@@ -100,7 +100,7 @@ TEST(ConfigurationEndToEnd, TheInterfaceMemoryHoldsTheBuiltImage) {
 
 TEST(ConfigurationEndToEnd, AFailedProgramCheckSendsNothing) {
     test::ConfigurationProject project;
-    const std::vector<TProgrammLine> broken = {test::ProgramLine("Licht", "Unbekannt")};
+    const std::vector<TProgrammLine> broken = {test::Line("Licht", "Unbekannt")};
     project.tables->program.lines.Assign(broken);
     project.tables->program.Save(project.Dir());
     sim::PseudoTerminal terminal;

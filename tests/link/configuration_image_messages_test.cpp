@@ -219,17 +219,17 @@ TEST(ProgramMessageRecord, OperatorsOperandsOrdersAndHeaderLines) {
         TProgrammLine line;
         std::vector<int> bytes;
     };
-    TProgrammLine header = test::ProgramLine("Teil", "E5", "TRUE", "", "NONE", "", 48, "UP");
+    TProgrammLine header = test::Line("Teil", "E5", "TRUE", "", "NONE", "", 48, "UP");
     const std::vector<Case> cases = {
-        {"TRUE sends A AND A", test::ProgramLine("P", "E5"), {0, 4, 0, 5, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"FALSE sends A NOR A", test::ProgramLine("P", "E2", "FALSE"), {0, 1, 0, 2, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"AND NOT with SET", test::ProgramLine("P", "E1", "AND NOT", "E3", "SET", "Ziel"),
+        {"TRUE sends A AND A", test::Line("P", "E5"), {0, 4, 0, 5, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"FALSE sends A NOR A", test::Line("P", "E2", "FALSE"), {0, 1, 0, 2, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"AND NOT with SET", test::Line("P", "E1", "AND NOT", "E3", "SET", "Ziel"),
          {0, 8, 0, 1, 0, 3, 0, 0, 1, 0, 0, 0, 0, 6, 0, 0}},
-        {"XOR with GOTO and Sek", test::ProgramLine("P", "E1", "XOR", "E2", "GOTO", "Ziel", 90, "Sek"),
+        {"XOR with GOTO and Sek", test::Line("P", "E1", "XOR", "E2", "GOTO", "Ziel", 90, "Sek"),
          {0x20, 16, 0, 1, 0, 2, 0x75, 0x01, 6, 0, 0, 0, 0, 6, 0, 0}},
-        {"OR with Min", test::ProgramLine("P", "E1", "OR", "E2", "NONE", "", 300, "Min"),
+        {"OR with Min", test::Line("P", "E1", "OR", "E2", "NONE", "", 300, "Min"),
          {0x40, 2, 0, 1, 0, 2, 0x01, 0x2C, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"'>' and ADD are sent as 0", test::ProgramLine("P", "E1", ">", "E2", "ADD", "Ziel"),
+        {"'>' and ADD are sent as 0", test::Line("P", "E1", ">", "E2", "ADD", "Ziel"),
          {0, 0, 0, 1, 0, 2, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0}},
         {"header line: Wert unchanged", header, {0x04, 4, 0, 5, 0, 5, 0, 48, 0, 0, 0, 0, 0, 0, 0, 0}},
     };

@@ -11,7 +11,7 @@
 namespace ovis {
 namespace {
 
-using test::ProgramLine;
+using test::Line;
 
 template <typename Record>
 std::vector<Record> Named(std::initializer_list<const char*> names) {
@@ -32,8 +32,8 @@ struct ImageFixture : ::testing::Test {
     std::vector<TCounterRecord> counters = Named<TCounterRecord>({"Zaehler"});
     std::vector<TTimerRecord> timers = Named<TTimerRecord>({"Uhr"});
     std::vector<TGruppeRecord> groups = Named<TGruppeRecord>({"G1", "G2"});
-    ProgramSet programs = JoinPrograms({"Main.pgm", {ProgramLine("P1", "E1"), ProgramLine("P2", "A1", "OR", "P1")}},
-                                       std::vector<ProgramSource>{{"Teil.pgm", {ProgramLine("T1", "P2")}}});
+    ProgramSet programs = JoinPrograms({"Main.pgm", {Line("P1", "E1"), Line("P2", "A1", "OR", "P1")}},
+                                       std::vector<ProgramSource>{{"Teil.pgm", {Line("T1", "P2")}}});
     std::vector<OutputFile> outputFiles = {{"Ablauf", 3, 0x8000, 0x8008, 4, {}}};
     std::vector<std::vector<OutputEvent>> outputEvents = {{{1025, 0.0}, {1, 0.05}}};
 
@@ -207,26 +207,26 @@ struct CheckCase {
 
 TEST(ProgramChecks, ExactMessagesOfTheFirstFailure) {
     const std::vector<CheckCase> cases = {
-        {"operand missing", {"Main.pgm", {ProgramLine("P1", "E1"), ProgramLine("P2", "E1", "AND", "Fehlt")}}, {},
+        {"operand missing", {"Main.pgm", {Line("P1", "E1"), Line("P2", "E1", "AND", "Fehlt")}}, {},
          "Die Meldung  \"Fehlt\"  aus der Programmzeile 2 existiert nicht im Programm  \"Main.pgm\"  !!!"},
-        {"order target missing in a sub-program", {"Main.pgm", {ProgramLine("P1", "E1")}},
-         {{"Teil.pgm", {ProgramLine("T1", "E1", "TRUE", "", "SET", "Nirgends")}}},
+        {"order target missing in a sub-program", {"Main.pgm", {Line("P1", "E1")}},
+         {{"Teil.pgm", {Line("T1", "E1", "TRUE", "", "SET", "Nirgends")}}},
          "Die Meldung  \"Nirgends\"  aus der Programmzeile 1 existiert nicht im Programm  \"Teil.pgm\"  !!!"},
         {"names alike in Main and a sub-program",
-         {"Main.pgm", {ProgramLine("P1", "E1"), ProgramLine("Doppelt", "E1")}},
-         {{"Teil.pgm", {ProgramLine("T1", "E1"), ProgramLine("Doppelt", "E1")}}},
+         {"Main.pgm", {Line("P1", "E1"), Line("Doppelt", "E1")}},
+         {{"Teil.pgm", {Line("T1", "E1"), Line("Doppelt", "E1")}}},
          "Die Meldung  \"Doppelt\"  (Zeile 2)  im Programm  \"Main.pgm\"  existiert bereits\rin der Programmzeile 2 im "
          "Programm  \"Teil.pgm\"  !!!"},
-        {"a sub-program named like a line", {"Main.pgm", {ProgramLine("Teil", "E1")}}, {{"Teil.pgm", {}}},
+        {"a sub-program named like a line", {"Main.pgm", {Line("Teil", "E1")}}, {{"Teil.pgm", {}}},
          "Die Meldung  \"Teil\"  (Zeile 1)  im Programm  \"Main.pgm\"  existiert bereits\rin der Programmzeile 0 im "
          "Programm  \"Teil.pgm\"  !!!"},
         {"GOTO to a message that is no program line",
-         {"Main.pgm", {ProgramLine("P1", "E1"), ProgramLine("P2", "E1", "TRUE", "", "GOTO", "E1")}}, {},
+         {"Main.pgm", {Line("P1", "E1"), Line("P2", "E1", "TRUE", "", "GOTO", "E1")}}, {},
          "Die Meldung  \"E1\"  (Zeile 2)  im Programm  \"Main.pgm\"  darf nicht \rin Verbindung mit dem Order-Befehl "
          "\"GOTO\" verwendet werden !!!"},
-        {"GOTO to a header line passes", {"Main.pgm", {ProgramLine("P1", "E1", "TRUE", "", "GOTO", "Teil")}},
-         {{"Teil.pgm", {ProgramLine("T1", "E1")}}}, ""},
-        {"empty Main: the first header copies no operand", {"Main.pgm", {}}, {{"Teil.pgm", {ProgramLine("T1", "E1")}}},
+        {"GOTO to a header line passes", {"Main.pgm", {Line("P1", "E1", "TRUE", "", "GOTO", "Teil")}},
+         {{"Teil.pgm", {Line("T1", "E1")}}}, ""},
+        {"empty Main: the first header copies no operand", {"Main.pgm", {}}, {{"Teil.pgm", {Line("T1", "E1")}}},
          ""},
     };
     std::vector<TIoRecord> io(1);
@@ -241,7 +241,7 @@ TEST(ProgramChecks, ExactMessagesOfTheFirstFailure) {
 
 TEST(ProgramChecks, AFailedCheckBuildsNothing) {
     TParameterRecord params{};
-    const ProgramSet set = JoinPrograms({"Main.pgm", {ProgramLine("P1", "Fehlt")}}, {});
+    const ProgramSet set = JoinPrograms({"Main.pgm", {Line("P1", "Fehlt")}}, {});
     ConfigurationInputs inputs;
     inputs.parameters = &params;
     inputs.programs = &set;

@@ -80,9 +80,9 @@ struct ConfigurationProject : IoProject {
         group.SpeicherOrdner = "Tueren";
         tables->groups.Append(group);
 
-        const std::vector<TProgrammLine> main = {ProgramLine("Licht", "Taster", "AND", "Netz", "SET", "Lampe"),
-                                                 ProgramLine("Sprung", "Licht", "TRUE", "", "GOTO", "Zusatz")};
-        const std::vector<TProgrammLine> extra = {ProgramLine("Nacht", "Morgens", "AND NOT", "Alles", "NONE", "", 5, "Min")};
+        const std::vector<TProgrammLine> main = {Line("Licht", "Taster", "AND", "Netz", "SET", "Lampe"),
+                                                 Line("Sprung", "Licht", "TRUE", "", "GOTO", "Zusatz")};
+        const std::vector<TProgrammLine> extra = {Line("Nacht", "Morgens", "AND NOT", "Alles", "NONE", "", 5, "Min")};
         tables->program.lines.Assign(main);
         tables->program.Save(Dir());
         WriteRecords(Dir() / "Programme" / "Zusatz.pgm", extra.data(), extra.size());

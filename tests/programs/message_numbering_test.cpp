@@ -25,7 +25,7 @@ struct NumberingFixture : ::testing::Test {
     std::vector<TTimerRecord> timers = Named<TTimerRecord>({"Morgens"});
     std::vector<std::string> outputFiles = {"Ablauf"};
     std::vector<TGruppeRecord> groups = Named<TGruppeRecord>({"Gruppe1"});
-    std::vector<TProgrammLine> lines = {test::ProgramLine("P1", "E1"), test::ProgramLine("P2", "E2")};
+    std::vector<TProgrammLine> lines = {test::Line("P1", "E1"), test::Line("P2", "E2")};
 
     MessageNumbering Numbering() const {
         return MessageNumbering({io, led, counters, timers, outputFiles, groups, lines});

@@ -9,12 +9,12 @@
 namespace ovis {
 namespace {
 
-using test::ProgramLine;
+using test::Line;
 
 TEST(ProgramSet, MainLinesFirstThenEachSubProgramBehindAHeaderLine) {
-    ProgramSource main{"Main.pgm", {ProgramLine("M1", "E1"), ProgramLine("M2", "E2", "AND", "E1")}};
-    std::vector<ProgramSource> further{{"Ablauf.pgm", {ProgramLine("A1", "E3")}},
-                                       {"Zusatz.pgm", {ProgramLine("Z1", "E4"), ProgramLine("Z2", "E5")}}};
+    ProgramSource main{"Main.pgm", {Line("M1", "E1"), Line("M2", "E2", "AND", "E1")}};
+    std::vector<ProgramSource> further{{"Ablauf.pgm", {Line("A1", "E3")}},
+                                       {"Zusatz.pgm", {Line("Z1", "E4"), Line("Z2", "E5")}}};
     ProgramSet set = JoinPrograms(main, further);
 
     ASSERT_EQ(set.Size(), 7u);
@@ -55,7 +55,7 @@ TEST(ProgramSet, MainLinesFirstThenEachSubProgramBehindAHeaderLine) {
 
 TEST(ProgramSet, HeaderOfAnEmptyMainProgramCopiesABlankLine) {
     ProgramSource main{"Main.pgm", {}};
-    std::vector<ProgramSource> further{{"Teil.pgm", {ProgramLine("T1", "E1")}}, {"Leer.pgm", {}}};
+    std::vector<ProgramSource> further{{"Teil.pgm", {Line("T1", "E1")}}, {"Leer.pgm", {}}};
     ProgramSet set = JoinPrograms(main, further);
     ASSERT_EQ(set.Size(), 3u);
     EXPECT_EQ(set.lines[0].Bezeichnung.str(), "Teil");
@@ -74,10 +74,10 @@ TEST(ProgramSet, LoadsMainFirstThenTheOthersInListingOrder) {
     auto write = [&](const std::string& name, std::vector<TProgrammLine> lines) {
         WriteRecords(dir.path() / "Programme" / name, lines.data(), lines.size());
     };
-    write("main.pgm", {ProgramLine("M1", "E1")});
-    write("b.pgm", {ProgramLine("B1", "E1")});
-    write("A.pgm", {ProgramLine("A1", "E1"), ProgramLine("A2", "E1")});
-    write("Notiz.txt", {ProgramLine("X", "E1")});
+    write("main.pgm", {Line("M1", "E1")});
+    write("b.pgm", {Line("B1", "E1")});
+    write("A.pgm", {Line("A1", "E1"), Line("A2", "E1")});
+    write("Notiz.txt", {Line("X", "E1")});
 
     ProgramSet set = LoadProgramSet(dir.path(), 1);
     std::vector<std::string> names;
