@@ -1,13 +1,12 @@
 #pragma once
-// A saved project with rows in every table, two programs and one output-data file, and the
-// memory that its configuration image leaves in the Interface.
+// A saved project with rows in every table, two programs and one output-data file.
 #include <cstring>
 #include <vector>
 
 #include "link/configuration_image.h"
+#include "link/image_memory.h"
 #include "programs/program_lines.h"
 #include "records/typed_file.h"
-#include "sim/sim_memory.h"
 #include "tables/io_fixture.h"
 
 namespace ovis::test {
@@ -103,14 +102,5 @@ struct ConfigurationProject : IoProject {
         WriteFileAtomically(OutputFolderPath(Dir(), params) / "Ablauf.ofa", recording);
     }
 };
-
-// Fresh simulator memory with the image's writes applied.
-inline sim::SimMemory MemoryAfter(const ConfigurationImage& image) {
-    sim::SimMemory memory;
-    for (const auto& write : image.configuration) memory.Write(int(write.area), write.address, write.data);
-    for (const auto& file : image.outputData)
-        for (const auto& write : file) memory.Write(int(write.area), write.address, write.data);
-    return memory;
-}
 
 }  // namespace ovis::test

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "link/configuration_image_sources.h"
-#include "link/configuration_project.h"
+#include "link/image_memory.h"
 #include "link/gui/link_controller.h"
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
