@@ -115,6 +115,23 @@ TEST(ConfigurationEndToEnd, AFailedProgramCheckSendsNothing) {
     simulator.With([](sim::InterfaceSimulator& s) { EXPECT_TRUE(s.Received().empty()); });
 }
 
+TEST(ConfigurationEndToEnd, ALostInterfaceStopsTheTransfer) {
+    test::ConfigurationProject project;
+    sim::PseudoTerminal terminal;
+    // Command 1 and four memory writes are taken, then the Interface hears nothing more.
+    sim::SimulatorThread simulator(sim::SimulatorOptions{.address = 4, .freezeAfter = 5}, terminal.MasterFd());
+    ConfiguringPc pc(terminal.SlavePath(), project);
+    pc.actions.StartAction(ActionTag::ConfigureWithBackup);
+    pc.actions.Timer1Timer();
+    EXPECT_FALSE(pc.actions.LastActionCompleted());
+    ASSERT_EQ(pc.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(pc.dialogs.boxes[0].text, "Das Interface reagiert nicht!!!");
+    const auto texts = pc.progress.Texts();
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "Daten werden programmiert"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), std::string(kOutputDataStepText)), texts.end());
+    simulator.With([](sim::InterfaceSimulator& s) { EXPECT_EQ(s.Received().size(), 5u); });
+}
+
 // ovisctl configure against the ovis-sim program, whose memory dump equals `ovisctl image`
 // but for the clock in the system header.
 TEST(ConfigurationEndToEnd, OvisctlConfigureAndTheSimulatorsMemoryDump) {
