@@ -60,6 +60,13 @@ int main(int argc, char** argv) {
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    if (line.dumpPrefix) {
+        // Installed before the device line is printed, so that a signal right after it is a dump.
+        struct sigaction dump {};
+        dump.sa_handler = OnDumpSignal;
+        sigemptyset(&dump.sa_mask);
+        sigaction(SIGUSR1, &dump, nullptr);
+    }
     std::signal(SIGPIPE, SIG_IGN);
 
     std::unique_ptr<PseudoTerminal> terminal;
@@ -95,10 +102,6 @@ int main(int argc, char** argv) {
                            [](const ReceivedTelegram& received) { std::cout << TelegramLine(received) << std::endl; });
     int exitCode = 0;
     if (line.dumpPrefix) {
-        struct sigaction dump {};
-        dump.sa_handler = OnDumpSignal;
-        sigemptyset(&dump.sa_mask);
-        sigaction(SIGUSR1, &dump, nullptr);
         std::atomic<bool> runnerStop{false};
         std::thread running([&] { runner.Run(runnerStop); });
         while (!stopRequested) {

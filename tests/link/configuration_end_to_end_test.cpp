@@ -175,5 +175,19 @@ TEST(ConfigurationEndToEnd, OvisctlConfigureAndTheSimulatorsMemoryDump) {
     EXPECT_EQ(test::ReadBytes(sim::MemoryDumpPath(prefix, 1)).size(), sim::kAreaSize);
 }
 
+TEST(ConfigurationEndToEnd, ARunningSimulatorDumpsItsMemoryOnSigusr1) {
+    test::TempDir dir;
+    const std::string prefix = (dir / "if").string();
+    test::ChildProcess simulator({OVIS_SIM_PATH, "--dump-memory", prefix});
+    ASSERT_TRUE(simulator.WaitForLines(1, 5s)) << simulator.err;
+    simulator.Signal(SIGUSR1);
+    ASSERT_TRUE(simulator.WaitForLines(2, 5s)) << simulator.err;
+    EXPECT_NE(simulator.out.find("memory-dump " + prefix + "\n"), std::string::npos) << simulator.out;
+    for (int area = 1; area <= 3; ++area)
+        EXPECT_EQ(test::ReadBytes(sim::MemoryDumpPath(prefix, area)), std::vector<std::uint8_t>(sim::kAreaSize, 0));
+    simulator.Signal(SIGTERM);
+    EXPECT_EQ(simulator.Wait(), 0);
+}
+
 }  // namespace
 }  // namespace ovis
