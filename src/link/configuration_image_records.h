@@ -14,7 +14,6 @@ struct BeWord {
         bytes[0] = std::uint8_t(value >> 8);
         bytes[1] = std::uint8_t(value);
     }
-    std::uint16_t get() const { return std::uint16_t(bytes[0] << 8 | bytes[1]); }
 };
 
 struct Be24 {

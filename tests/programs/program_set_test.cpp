@@ -34,6 +34,9 @@ TEST(ProgramSet, MainLinesFirstThenEachSubProgramBehindAHeaderLine) {
 
     ASSERT_EQ(set.programs.size(), 3u);
     EXPECT_EQ(set.programs[1].fileName, "Ablauf.pgm");
+    EXPECT_EQ(set.programs[1].firstLine, 2u);
+    EXPECT_EQ(set.programs[1].lineCount, 2u);
+    EXPECT_EQ(set.programs[2].lineCount, 3u);
     struct Expected {
         std::size_t index;
         std::string program;
