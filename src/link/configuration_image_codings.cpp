@@ -76,7 +76,8 @@ RingOffsets ComputeRingOffsets(const TParameterRecord& params) {
 }
 
 InterfaceEventCode EncodeEventDelay(double secondsToNext) {
-    const double h = std::max(secondsToNext, 0.0);
+    // Times between events of one year stay far below the upper bound.
+    const double h = std::clamp(secondsToNext, 0.0, 1e9);
     if (h <= 0.06) return {0x10, std::uint16_t(std::llround(h * 1000000) / 1000)};
     // Whole minutes are counted from the truncated seconds, so that the remainder Q stays
     // within 0 to 60000 also just below a full minute.

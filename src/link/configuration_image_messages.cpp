@@ -143,8 +143,9 @@ TLedMessageRecord LedMessageRecord(const TLedRecord& row) {
     const int b = (row.X1 - 1) % 5 + 1;
     const int window = modules == 1 ? (b - a + 1) * 16 + a : ((6 - a + b) * 16) % 256 + a;
 
-    int dataLength = LastColumn(row) + row.Distanz;
-    if (Vertical(row)) dataLength = layout.columns + row.Distanz * LineWidth(row);
+    const long long distance = row.Distanz;
+    long long dataLength = LastColumn(row) + distance;
+    if (Vertical(row)) dataLength = layout.columns + distance * LineWidth(row);
 
     record.Flags = flags;
     record.Window = std::uint8_t(window);
