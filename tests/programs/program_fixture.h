@@ -5,23 +5,12 @@
 #include <string>
 
 #include "programs/program_editor.h"
+#include "programs/program_lines.h"
 #include "programs/program_texts.h"
 #include "support/directory_trash.h"
 #include "tables/counter_timer_fixture.h"
 
 namespace ovis::test {
-
-inline TProgrammLine Line(const std::string& name, const std::string& a = "Netz", const std::string& logic = "TRUE",
-                          const std::string& b = "", const std::string& order = "NONE", const std::string& c = "") {
-    TProgrammLine line = NewProgramLine(0);
-    line.Bezeichnung = name;
-    line.MeldungA = a;
-    line.Logik = logic;
-    line.MeldungB = b;
-    line.Order = order;
-    line.MeldungC = c;
-    return line;
-}
 
 // The counter timer project (I/O "Lampe", "Taster", "Netz", "Tor"; group "Alarm"; LED "Anzeige
 // oben", "Laufschrift") with the counter "Zaehler" and the timer "Uhr".
