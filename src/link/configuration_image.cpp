@@ -196,6 +196,12 @@ ConfigurationBuild BuildConfigurationImage(const ConfigurationInputs& inputs) {
                 std::clamp<int>(row.Modulzahl, 1, kLedModulePositions) + 2;
     }
     image.freeBytes = kFreeMemoryBase - used;
+    if (image.freeBytes < 0) {
+        // Addresses beyond the memory would wrap onto the system header: nothing is sent.
+        build.checkFailure = OversizedConfigurationMessage(-image.freeBytes);
+        build.image = {};
+        return build;
+    }
 
     TSystemHeader header{};
     header.Kennung = 0xAA;

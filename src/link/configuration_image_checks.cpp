@@ -84,4 +84,9 @@ std::optional<std::string> CheckProgramSet(const ProgramSet& set, const MessageN
     return CheckGotoTargets(set);
 }
 
+std::string OversizedConfigurationMessage(int excessBytes) {
+    return "Die Konfiguration ist um " + std::to_string(excessBytes) +
+           " Bytes zu groß für den Speicher des Interfaces!\r\rVerkleinern Sie bitte die LED-Tabelle oder die Programme.";
+}
+
 }  // namespace ovis

@@ -18,7 +18,7 @@ std::string RightAligned(std::string_view text) {
 
 bool TakesOneOperand(std::string_view logic) { return logic == "TRUE" || logic == "FALSE"; }
 
-std::int32_t MaxDelayFor(std::string_view unit) { return unit == kHoursUnit ? kMaxDelayHours : kMaxDelay; }
+std::int32_t MaxDelayFor(std::string_view unit) { return unit == kHoursUnit ? kMaxDelayInHours : kMaxDelay; }
 
 void SetDelay(TProgrammLine& line, std::int32_t value) {
     line.Wert = std::clamp(value, 0, MaxDelayFor(line.Einheit.view()));

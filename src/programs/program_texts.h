@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "programs/program_line.h"
+#include "tables/delay_limits.h"
 
 namespace ovis {
 
@@ -23,8 +24,6 @@ inline constexpr std::array<const char*, 7> kOfferedOrders{"NONE", "SET", "RESET
 inline constexpr const char* kNoDelayUnit = "Milli";
 inline constexpr const char* kHoursUnit = "Std";
 inline constexpr const char* kNoOrder = "NONE";
-inline constexpr std::int32_t kMaxDelay = 60000;
-inline constexpr std::int32_t kMaxDelayHours = 1000;
 inline constexpr int kDelayDigits = 5;
 
 // "TRUE" and "FALSE" take `MeldungA` only; every other operator both operands.

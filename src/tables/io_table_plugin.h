@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "tables/delay_limits.h"
 #include "tables/io_tables.h"
 #include "tables/table_plugin.h"
 #include "tables/terminal_panel.h"
@@ -16,8 +17,6 @@ class ProjectStore;
 using SignalSnapshot = std::array<TIoSignalRecord, kSignalModules>;
 
 inline constexpr const char* kNewIoRowName = "I/O - Meldung";
-inline constexpr std::int32_t kMaxDelay = 60000;
-inline constexpr std::int32_t kMaxDelayInHours = 1000;
 
 // The delay unit rule: "Std" limits both delays to 1000; two delays of 0 mean "Milli".
 void NormaliseDelayUnit(TIoRecord& row);

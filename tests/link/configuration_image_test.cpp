@@ -239,6 +239,19 @@ TEST(ProgramChecks, ExactMessagesOfTheFirstFailure) {
     }
 }
 
+TEST_F(ImageFixture, AConfigurationBeyondTheMemoryIsRefusedWithNothingToSend) {
+    // Fits with 1275 columns of LED data; a few more rows push the addresses past the memory.
+    led.resize(1, led[0]);
+    led[0].LetzteSpalte = 1275;
+    ASSERT_FALSE(BuildConfigurationImage(Inputs()).checkFailure);
+    led.resize(60, led[0]);
+    const ConfigurationBuild build = BuildConfigurationImage(Inputs());
+    ASSERT_TRUE(build.checkFailure);
+    EXPECT_NE(build.checkFailure->find("Bytes zu groß für den Speicher des Interfaces"), std::string::npos);
+    EXPECT_TRUE(build.image.configuration.empty());
+    EXPECT_TRUE(build.image.outputData.empty());
+}
+
 TEST(ProgramChecks, AFailedCheckBuildsNothing) {
     TParameterRecord params{};
     const ProgramSet set = JoinPrograms({"Main.pgm", {Line("P1", "Fehlt")}}, {});
