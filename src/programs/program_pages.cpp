@@ -3,6 +3,7 @@
 #include <array>
 
 #include "config/module_types.h"
+#include "programs/program_editor.h"
 #include "tables/terminal_panel.h"
 
 namespace ovis {
@@ -13,7 +14,9 @@ std::string_view ProgramPageCaption(ProgramPage page) {
     return kCaptions.at(std::size_t(page));
 }
 
-int ProgramPageHelpContext(ProgramPage page) { return page == ProgramPage::Selection ? 7002 : 7001; }
+int ProgramPageHelpContext(ProgramPage page) {
+    return page == ProgramPage::Selection ? kProgramSelectionHelpContext : kProgramHelpContext;
+}
 
 std::string IoPageTypeText(const TerminalPanel& panel) {
     const auto type = panel.ShownType();

@@ -4,11 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "programs/program_menu_state.h"
+
 namespace ovis {
 
 class TerminalPanel;
 
-enum class ProgramPage { Program, Selection, Io, Groups, Led, Counters, Timers, OutputData };
 inline constexpr int kProgramPageCount = 8;
 
 inline constexpr const char* kIoPageModuleUndefinedText = "Modul nicht definiert!";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "programs/program_columns.h"
+#include "programs/program_editor.h"
 #include "programs/program_texts.h"
 #include "records/io_error.h"
 
@@ -16,8 +17,10 @@ SelectionPage::SelectionPage()
 
 void SelectionPage::SetList(std::vector<ProgramListEntry> entries, const std::filesystem::path& projectDir) {
     entries_ = std::move(entries);
-    if (selected_ && !entries_.empty()) selected_ = std::min(*selected_, entries_.size() - 1);
-    if (entries_.empty()) selected_.reset();
+    if (entries_.empty())
+        selected_.reset();
+    else if (selected_)
+        selected_ = ProgramEditor::ListSelectionAfterDelete(*selected_, entries_.size());
     LoadPreview(projectDir);
 }
 
