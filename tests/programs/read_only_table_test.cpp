@@ -50,6 +50,7 @@ TEST(ReadOnlyTable, NothingEditsTheRows) {
     t.table.DeleteMessages();
     t.table.EraseNames();
     EXPECT_EQ(t.names.size(), 2u);
+    t.table.Press(MouseButton::Left, 0, 1);
     EXPECT_EQ(t.table.Menu(), (EditorMenuState{.copyNames = true}));
     EXPECT_FALSE(t.table.HasUnsavedChanges());
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "project/output_file_table.h"
+
 #include "tables/counter_timer_fixture.h"
 
 namespace ovis {
@@ -66,6 +70,25 @@ TEST(ReferencePages, TheIoPageShowsTheModuleOfTheCurrentRow) {
 
     p.Select(ProgramPage::Io, 10);
     EXPECT_FALSE(p.pages.CurrentIoModule());
+}
+
+TEST(ReferencePages, TheOutputDataPageListsTheOutputFilesReadAnew) {
+    Pages p;
+    ReadOnlyTable& page = *p.pages.Table(ProgramPage::OutputData);
+    EXPECT_EQ(page.RowCount(), 0u);
+
+    const auto folder = OutputFolderPath(p.ProjectDir(Pages::kName), p.tables->parameters.Record());
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Tor auf.ofa", std::ios::binary) << std::string(2000, '\0');
+    std::ofstream(folder / "Ablauf.ofa", std::ios::binary) << std::string(30, '\0');
+    p.pages.ReadOutputFiles();
+    ASSERT_EQ(page.RowCount(), 2u);
+    EXPECT_EQ(page.CellText(0, 0), "001");
+    EXPECT_EQ(page.CellText(0, 1), "Ablauf");
+    EXPECT_EQ(page.CellText(1, 1), "Tor auf");
+    EXPECT_EQ(page.CellText(1, 3), " 2 KB");
+    EXPECT_EQ(page.CellText(1, 2).size(), std::string(" dd.mm.yyyy   hh:mm").size());
+    EXPECT_EQ(p.Select(ProgramPage::OutputData, 1), "Tor auf");
 }
 
 }  // namespace

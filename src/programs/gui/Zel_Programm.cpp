@@ -1,11 +1,13 @@
 #include "programs/gui/Zel_Programm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -79,7 +81,9 @@ TFormProgramm::TFormProgramm(std::unique_ptr<ProgramEditor> program, ProjectStor
       references_(store) {
     BuildMenus();
     BuildPages();
-    Grid()->View()->viewport()->installEventFilter(this);
+    // Sees every press: one anywhere in the application closes the delay editor (the chooser
+    // closes itself), and those on the program grid's row numbers drag lines.
+    qApp->installEventFilter(this);
     Refresh();
 }
 
@@ -160,10 +164,14 @@ void TFormProgramm::BuildPages() {
         if (index >= 0) program_->ChooseStorageEntry(std::size_t(index));
         Refresh();
     });
-    pages_->setCornerWidget(ablageBox, Qt::TopRightCorner);
+    ablageLayout->insertStretch(0, 1);
 
     connect(pages_, &QTabWidget::currentChanged, this, &TFormProgramm::PageChanged);
-    Body()->addWidget(pages_);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(ablageBox);
+    column->addWidget(pages_);
+    Body()->addLayout(column);
 }
 
 QWidget* TFormProgramm::BuildSelectionPage() {
@@ -185,7 +193,7 @@ QWidget* TFormProgramm::BuildSelectionPage() {
     }
     programList_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     programList_->setFixedSize(total, programList_->horizontalHeader()->sizeHint().height() +
-                                          kProgramListMinRows * kGridRowHeight + 2 * programList_->frameWidth());
+                                          kProgramListMinRows * kGridRowHeight + 2 * programList_->frameWidth() + 2);
     programList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     programList_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -221,6 +229,7 @@ void TFormProgramm::TablesChanged() {
 
 void TFormProgramm::RefreshPages() {
     RefreshProgramList();
+    references_.ReadOutputFiles();
     for (TableGrid* grid : pageGrids_)
         if (grid) grid->Refresh();
     ioModule_->Show(references_.CurrentIoModule());
@@ -338,6 +347,9 @@ void TFormProgramm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TFormProgramm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched != Grid()->NumberEditor() &&
+        Grid()->NumberEditor()->isVisible())
+        Grid()->HideEditors();
     if (watched == Grid()->View()->viewport() && HandleRowDrag(event)) return true;
     return TableEditorWindow::eventFilter(watched, event);
 }

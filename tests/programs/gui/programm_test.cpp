@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
@@ -233,6 +234,21 @@ private slots:
         QCOMPARE(e.Text(ProgramPage::Program, 0, col::kName), QStringLiteral("Summer"));
         // The open program cannot be deleted.
         QVERIFY(!e.window->DeleteAction()->isEnabled());
+    }
+
+    void aPressAnywhereClosesTheDelayEditor() {
+        Editor e;
+        e.Click(ProgramPage::Program, 0, col::kDelay);
+        e.Key(Qt::Key_Return);
+        QLineEdit* mask = e.window->Grid()->NumberEditor();
+        QVERIFY(mask->isVisible());
+        mask->selectAll();
+        QTest::keyClicks(mask, QStringLiteral("70000"));
+        QCOMPARE(mask->text(), QStringLiteral("60000"));
+        QTest::mouseClick(e.window->Ablage(), Qt::LeftButton);
+        e.window->Ablage()->hidePopup();
+        QVERIFY(!mask->isVisible());
+        QCOMPARE(int(e.tables->program.lines.Row(0).Wert), 60000);
     }
 
     void aLineDraggedByItsNumberBeyondTheEndIsAppended() {
