@@ -10,11 +10,11 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "platform/trash.h"
 #include "programs/gui/Zel_Programm.h"
 #include "programs/gui/io_module_view.h"
 #include "programs/program_columns.h"
 #include "tables/counter_timer_fixture.h"
+#include "support/directory_trash.h"
 #include "tables/gui/grid_driver.h"
 
 using namespace ovis;
@@ -22,20 +22,6 @@ using namespace ovis::gui;
 namespace col = ovis::program_column;
 
 namespace {
-
-// Moves files into a directory of the test's own.
-class DirectoryTrash final : public Trash {
-public:
-    explicit DirectoryTrash(std::filesystem::path dir) : dir_(std::move(dir)) { std::filesystem::create_directories(dir_); }
-    bool MoveToTrash(const std::filesystem::path& file) override {
-        std::error_code error;
-        std::filesystem::rename(file, dir_ / file.filename(), error);
-        return !error;
-    }
-
-private:
-    std::filesystem::path dir_;
-};
 
 TProgrammLine Line(std::size_t position, const std::string& name, const std::string& a, const std::string& logic = "TRUE",
                    const std::string& b = "") {
@@ -53,7 +39,7 @@ TProgrammLine Line(std::size_t position, const std::string& name, const std::str
 // A project with a Main program and the sub-program "Neben", and the program editor opened on
 // Main.
 struct Editor : test::CounterTimerProject {
-    DirectoryTrash trash{base / "Papierkorb"};
+    test::DirectoryTrash trash{base / "Papierkorb"};
     std::vector<int> helpContexts;
     int closedCalls = 0;
     std::unique_ptr<TFormProgramm> window;
