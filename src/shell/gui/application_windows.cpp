@@ -5,6 +5,7 @@
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
+#include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
 #include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
@@ -36,6 +37,7 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     mainForm_->RegisterEditor(MenuCommand::Gruppen, EditorSlot::GroupEditor, [this] { Gruppe().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Counter, EditorSlot::CounterEditor, [this] { Counter().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Timer, EditorSlot::TimerEditor, [this] { Timer().OpenEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Programm, EditorSlot::ProgramEditor, [this] { Programm().OpenEditor(); });
     ConnectInterfaceCommands();
 }
 
@@ -90,19 +92,30 @@ EditorHooks ApplicationWindows::HooksFor(EditorSlot slot) {
 TFormKlPlan& ApplicationWindows::KlPlan() {
     return EditorOnce(klPlan_, klPlanDialogs_, store_,
                       KlPlanHooks{HooksFor(EditorSlot::IoEditor),
-                                  [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); }});
+                                  [this](std::size_t rows) {
+                                      mainForm_->InterfaceTableSaved(rows);
+                                      ProgramPagesChanged();
+                                  }});
 }
 
 TFormGruppe& ApplicationWindows::Gruppe() {
-    return EditorOnce(gruppe_, gruppeDialogs_, store_, GruppeHooks{HooksFor(EditorSlot::GroupEditor), {}});
+    return EditorOnce(gruppe_, gruppeDialogs_, store_, GruppeHooks{HooksFor(EditorSlot::GroupEditor), [this] { ProgramPagesChanged(); }});
 }
 
 TFormCounter& ApplicationWindows::Counter() {
-    return EditorOnce(counter_, counterDialogs_, store_, CounterHooks{HooksFor(EditorSlot::CounterEditor), {}});
+    return EditorOnce(counter_, counterDialogs_, store_, CounterHooks{HooksFor(EditorSlot::CounterEditor), [this] { ProgramPagesChanged(); }});
 }
 
 TFormTimer& ApplicationWindows::Timer() {
-    return EditorOnce(timer_, timerDialogs_, store_, clock_, TimerHooks{HooksFor(EditorSlot::TimerEditor), {}});
+    return EditorOnce(timer_, timerDialogs_, store_, clock_, TimerHooks{HooksFor(EditorSlot::TimerEditor), [this] { ProgramPagesChanged(); }});
+}
+
+TFormProgramm& ApplicationWindows::Programm() {
+    return EditorOnce(programm_, programmDialogs_, store_, trash_, HooksFor(EditorSlot::ProgramEditor));
+}
+
+void ApplicationWindows::ProgramPagesChanged() {
+    if (programm_) programm_->TablesChanged();
 }
 
 void ApplicationWindows::OpenSystemConfiguration() {
@@ -118,6 +131,7 @@ void ApplicationWindows::StopStartViewSimulation() { mainForm_->StopSimulation()
 void ApplicationWindows::RedrawEditors() {
     if (klPlan_ && klPlan_->isVisible()) klPlan_->Refresh();
     GroupsChanged();
+    ProgramPagesChanged();
 }
 
 void ApplicationWindows::GroupsChanged() {
@@ -130,6 +144,7 @@ TableEditorWindow* ApplicationWindows::EditorWindow(EditorKind editor) const {
         case EditorKind::Groups: return gruppe_.get();
         case EditorKind::Counters: return counter_.get();
         case EditorKind::Timers: return timer_.get();
+        case EditorKind::Programs: return programm_.get();
         default: return nullptr;
     }
 }

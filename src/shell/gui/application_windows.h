@@ -6,6 +6,7 @@
 #include "config/system_configuration.h"
 #include "platform/clock.h"
 #include "link/open_editors.h"
+#include "platform/gui/qt_trash.h"
 #include "shell/main_window_model.h"
 #include "shell/shell_hooks.h"
 #include "tables/gui/table_editor_window.h"
@@ -22,6 +23,7 @@ class TFormKlPlan;
 class TFormGruppe;
 class TFormCounter;
 class TFormTimer;
+class TFormProgramm;
 class QtDialogs;
 class LinkController;
 
@@ -41,6 +43,8 @@ public:
     // The counter and timer editors, created on first use.
     TFormCounter& Counter();
     TFormTimer& Timer();
+    // The program editor, created on first use.
+    TFormProgramm& Programm();
 
     // Shows the main window for the first time, then starts the relay files and the
     // housekeeping timer.
@@ -63,6 +67,8 @@ private:
     TableEditorWindow* EditorWindow(EditorKind editor) const;
     // Closing clears the editor's entry of EditorOpenFlags; help goes to the main window.
     EditorHooks HooksFor(EditorSlot slot);
+    // Another editor saved: the program editor's pages show its table.
+    void ProgramPagesChanged();
 
     ProjectStore& store_;
     Dialogs& dialogs_;
@@ -78,6 +84,9 @@ private:
     SystemClock clock_;
     std::unique_ptr<QtDialogs> timerDialogs_;
     std::unique_ptr<TFormTimer> timer_;
+    QtTrash trash_;
+    std::unique_ptr<QtDialogs> programmDialogs_;
+    std::unique_ptr<TFormProgramm> programm_;
 };
 
 }  // namespace ovis::gui

@@ -3,8 +3,6 @@
 #include "tables/counter_columns.h"
 
 namespace ovis::gui {
-namespace {
-
 EditorWindowSpec CounterSpec() {
     namespace col = counter_column;
     EditorWindowSpec layout;
@@ -22,8 +20,6 @@ EditorWindowSpec CounterSpec() {
                      {QStringLiteral("dx"), col::kDirection, col::kDirection}};
     return layout;
 }
-
-}  // namespace
 
 TFormCounter::TFormCounter(ProjectStore& store, Dialogs& dialogs, CounterHooks hooks, QWidget* parent)
     : TFormCounter(std::make_unique<CounterEditor>(store, dialogs), std::move(hooks), parent) {}

@@ -14,6 +14,10 @@ class Dialogs;
 
 namespace ovis::gui {
 
+// The window's layout: caption, help context, column widths and titles (also the columns of the
+// program editor's read-only page of this table).
+EditorWindowSpec CounterSpec();
+
 struct CounterHooks {
     EditorHooks editor;           // window closed, help
     std::function<void()> saved;  // after every successful save (the program editor's lists)

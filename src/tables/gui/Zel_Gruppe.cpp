@@ -7,8 +7,6 @@
 #include "tables/group_columns.h"
 
 namespace ovis::gui {
-namespace {
-
 EditorWindowSpec GruppeSpec() {
     namespace col = group_column;
     EditorWindowSpec layout;
@@ -25,8 +23,6 @@ EditorWindowSpec GruppeSpec() {
                    {QStringLiteral("Speichern"), col::kFolder, col::kFolder}};
     return layout;
 }
-
-}  // namespace
 
 TFormGruppe::TFormGruppe(ProjectStore& store, Dialogs& dialogs, GruppeHooks hooks, QWidget* parent)
     : TFormGruppe(std::make_unique<GroupEditor>(store, dialogs), store, dialogs, std::move(hooks), parent) {}

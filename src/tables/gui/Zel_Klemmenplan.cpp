@@ -9,8 +9,6 @@
 #include "tables/gui/terminal_panel_widget.h"
 
 namespace ovis::gui {
-namespace {
-
 EditorWindowSpec KlPlanSpec() {
     EditorWindowSpec layout;
     layout.caption = QStringLiteral(" I / O");
@@ -28,8 +26,6 @@ EditorWindowSpec KlPlanSpec() {
     layout.chooserOffset = QPoint(4, 4);  // just below and right of the pointer
     return layout;
 }
-
-}  // namespace
 
 TFormKlPlan::TFormKlPlan(ProjectStore& store, Dialogs& dialogs, KlPlanHooks hooks, QWidget* parent)
     : TFormKlPlan(std::make_unique<IoEditor>(store, dialogs), std::move(hooks), parent) {}

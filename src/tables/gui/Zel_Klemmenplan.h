@@ -18,6 +18,10 @@ namespace ovis::gui {
 
 class TerminalPanelWidget;
 
+// The window's layout: caption, help context, column widths and titles (also the columns of the
+// program editor's read-only page of this table).
+EditorWindowSpec KlPlanSpec();
+
 struct KlPlanHooks {
     EditorHooks editor;                        // window closed, help
     std::function<void(std::size_t rows)> saved;  // after every successful save, with the row count

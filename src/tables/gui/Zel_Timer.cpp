@@ -20,6 +20,10 @@ namespace col = timer_column;
 constexpr QPoint kCalendarOffset{-110, 50};
 constexpr int kCalendarLift = 30;
 
+CalendarDate ToCalendarDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+
+}  // namespace
+
 EditorWindowSpec TimerSpec() {
     EditorWindowSpec layout;
     layout.caption = QStringLiteral(" Timer");
@@ -31,10 +35,6 @@ EditorWindowSpec TimerSpec() {
                      {QStringLiteral("Uhrzeit"), col::kTime, col::kTime}};
     return layout;
 }
-
-CalendarDate ToCalendarDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
-
-}  // namespace
 
 TFormTimer::TFormTimer(ProjectStore& store, Dialogs& dialogs, const Clock& clock, TimerHooks hooks, QWidget* parent)
     : TFormTimer(std::make_unique<TimerEditor>(store, dialogs, clock), std::move(hooks), parent) {}

@@ -1,6 +1,7 @@
 // The composed program: main window, I/O editor and Interface link working together on the demo,
 // with the Interface simulator on COM1.
 #include <QAction>
+#include <QTableView>
 #include <QToolButton>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
 #include "shell/shell_test_projects.h"
+#include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
@@ -120,6 +122,39 @@ private slots:
         p.windows->Timer().UndoAction()->trigger();  // the editors ask with boxes of their own
         p.windows->Timer().close();
         QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::TimerEditor));
+    }
+
+    void theProgramEditorOpensFromItsButtonAndShowsWhatTheTimerEditorSaved() {
+        Program p;
+        p.OpenDemo();
+        p.dialogs.boxes.clear();
+        p.Main().ToolButton(MenuCommand::Programm)->click();
+        gui::TFormProgramm& programm = p.windows->Programm();
+        QTRY_VERIFY(programm.isVisible());
+        QCOMPARE(programm.windowTitle(), QStringLiteral(" Programm :  Main"));
+        QVERIFY(p.Main().Model().EditorOpen(EditorSlot::ProgramEditor));
+        QVERIFY(p.windows->IsOpen(EditorKind::Programs));
+
+        const int timers = programm.PageGrid(ProgramPage::Timers)->View()->model()->rowCount();
+        const std::size_t timerRows = p.tables->timers.Count();
+        p.Main().Action(MenuCommand::Timer)->trigger();
+        QTRY_VERIFY(p.windows->Timer().isVisible());
+        p.windows->Timer().NewMessageAction()->trigger();
+        p.windows->Timer().SaveAction()->trigger();
+        QVERIFY2(p.dialogs.boxes.empty(), p.dialogs.boxes.empty() ? "" : p.dialogs.boxes[0].text.c_str());
+        QCOMPARE(p.tables->timers.Count(), timerRows + 1);
+        QCOMPARE(programm.PageGrid(ProgramPage::Timers)->View()->model()->index(int(timerRows), 1).data().toString(),
+                 QStringLiteral("Timer - Meldung"));
+        QVERIFY(programm.PageGrid(ProgramPage::Timers)->View()->model()->rowCount() >= timers);
+        p.windows->Timer().close();
+
+        // Unsaved input holds the reconfiguration.
+        QVERIFY(!p.windows->MarkUnsavedForReconfiguration(EditorKind::Programs));
+        programm.NewMessageAction()->trigger();
+        QVERIFY(p.windows->MarkUnsavedForReconfiguration(EditorKind::Programs));
+        programm.UndoAction()->trigger();
+        programm.close();
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::ProgramEditor));
     }
 
     void aRenamedFolderReachesTheOpenGroupEditor() {
