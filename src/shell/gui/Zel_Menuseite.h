@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "led/gui/led_editing_line.h"
 #include "platform/dialogs.h"
 #include "shell/main_window_model.h"
 
@@ -20,7 +21,7 @@ class QToolButton;
 
 namespace ovis::gui {
 
-class LedDisplayImage;
+class LedDisplayPanel;
 class TFormHilfe;
 
 class TMainForm : public QMainWindow {
@@ -40,7 +41,7 @@ public:
     QToolBar* MenuButtonBar() const { return menuButtonBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QFrame* DisplayPanel() const { return displayPanel_; }
-    LedDisplayImage* LedImage() const { return ledImage_; }
+    LedDisplayPanel* LedPanel() const { return ledPanel_; }
     QMdiArea* WorkArea() const { return workArea_; }
     TFormHilfe* HelpWindow() const { return help_; }
 
@@ -50,6 +51,8 @@ public:
     QPushButton* ShowTextButton() const { return showTextButton_; }
     QScrollBar* LedScrollBar() const { return ledScrollBar_; }
     QPushButton* SimulationButton() const { return simulationButton_; }
+    // The panel and editing line as the LED table editor drives them.
+    LedEditingParts EditingParts() const { return {ledPanel_, ledLine_, ledText_, showTextButton_, ledScrollBar_}; }
 
     // --- Extension points for the windows of the other subsystems ---
     // Runs `handler` for the item instead of its built-in action or the "later version" note.
@@ -123,7 +126,7 @@ private:
     QToolBar* menuButtonBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QFrame* displayPanel_ = nullptr;
-    LedDisplayImage* ledImage_ = nullptr;
+    LedDisplayPanel* ledPanel_ = nullptr;
     QWidget* ledLine_ = nullptr;
     QLineEdit* ledText_ = nullptr;
     QPushButton* showTextButton_ = nullptr;

@@ -1,9 +1,11 @@
 #include "shell/gui/application_windows.h"
 
 #include "config/gui/Zel_Konfig.h"
+#include "led/gui/Zel_Tabelle.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
+#include "platform/gui/qt_font_rasterizer.h"
 #include "project/project_store.h"
 #include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
@@ -26,6 +28,7 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     mainForm_->RegisterEditor(MenuCommand::Gruppen, EditorSlot::GroupEditor, [this] { Gruppe().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Counter, EditorSlot::CounterEditor, [this] { Counter().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Timer, EditorSlot::TimerEditor, [this] { Timer().OpenEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Led, EditorSlot::LedEditor, [this] { Tabelle().OpenLedEditor(); });
     ConnectInterfaceCommands();
 }
 
@@ -95,6 +98,22 @@ TFormTimer& ApplicationWindows::Timer() {
     return EditorOnce(timer_, timerDialogs_, store_, clock_, TimerHooks{HooksFor(EditorSlot::TimerEditor), {}});
 }
 
+TFormTabelle& ApplicationWindows::Tabelle() {
+    if (!tabelle_) {
+        fonts_ = std::make_unique<QtFontRasterizer>();
+        EditorHooks editor = HooksFor(EditorSlot::LedEditor);
+        editor.closed = [this, closed = editor.closed] {
+            mainForm_->ShowStartView();
+            closed();
+        };
+        EditorOnce(tabelle_, tabelleDialogs_, store_, *fonts_,
+                   TabelleHooks{editor, [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); }, {}, {}, {},
+                                {}});
+        tabelle_->AttachDisplay(mainForm_->EditingParts());
+    }
+    return *tabelle_;
+}
+
 void ApplicationWindows::OpenSystemConfiguration() {
     Konfig().exec();
     mainForm_->activateWindow();
@@ -118,6 +137,7 @@ TableEditorWindow* ApplicationWindows::EditorWindow(EditorKind editor) const {
         case EditorKind::Groups: return gruppe_.get();
         case EditorKind::Counters: return counter_.get();
         case EditorKind::Timers: return timer_.get();
+        case EditorKind::Led: return tabelle_.get();
         default: return nullptr;
     }
 }

@@ -22,6 +22,8 @@ class TFormKlPlan;
 class TFormGruppe;
 class TFormCounter;
 class TFormTimer;
+class TFormTabelle;
+class QtFontRasterizer;
 class QtDialogs;
 class LinkController;
 
@@ -41,6 +43,8 @@ public:
     // The counter and timer editors, created on first use.
     TFormCounter& Counter();
     TFormTimer& Timer();
+    // The LED table editor, created on first use; it drives the main window's display panel.
+    TFormTabelle& Tabelle();
 
     // Shows the main window for the first time, then starts the relay files and the
     // housekeeping timer.
@@ -77,6 +81,9 @@ private:
     SystemClock clock_;
     std::unique_ptr<QtDialogs> timerDialogs_;
     std::unique_ptr<TFormTimer> timer_;
+    std::unique_ptr<QtFontRasterizer> fonts_;
+    std::unique_ptr<QtDialogs> tabelleDialogs_;
+    std::unique_ptr<TFormTabelle> tabelle_;
 };
 
 }  // namespace ovis::gui
