@@ -167,11 +167,14 @@ void LedEditor::ScrollTo(int position) {
     Redraw();
 }
 
+LedShades LedEditor::DisplayShades() const {
+    const auto shades = ModuleShades(store_.Tables().ledParameters.Record().ModuleFarbe[0]);
+    return shades ? *shades : *ModuleShades(int(LedModuleColour::Rot));
+}
+
 LedFrame LedEditor::Frame() const {
     LedFrame frame;
-    const TLedParameterRecord& modules = store_.Tables().ledParameters.Record();
-    const auto shades = ModuleShades(modules.ModuleFarbe[0]);
-    frame.dark = shades ? shades->dark : ModuleShades(int(LedModuleColour::Rot))->dark;
+    frame.dark = DisplayShades().dark;
     const auto row = CurrentRow();
     if (!row) return frame;
     const TLedRecord& record = store_.Tables().led.Row(*row);
@@ -242,6 +245,24 @@ void LedEditor::Invert() { PictureCommand(InvertColumns); }
 std::optional<int> LedEditor::SelectedModulePosition() const {
     if (columns_.Count() != 1) return std::nullopt;
     return ModulePositionOfColumn(columns_.Columns().front());
+}
+
+void LedEditor::ApplyModulePixels(const ModulePixels& pixels) {
+    const auto row = CurrentRow();
+    if (!row) return;
+    TLedRecord& record = store_.Tables().led.Row(*row);
+    if (pixels.WriteTo(record.Spalten)) {
+        pictures_.SetHandEdited(*row, true);
+        record.LetzteSpalte = LastLitColumn(record.Spalten);
+    }
+    Redraw();
+}
+
+std::vector<std::size_t> LedEditor::SelectedRowIndices() const {
+    std::vector<std::size_t> rows;
+    const auto range = editor_.SelectedRows();
+    for (std::size_t r = range.first; !range.empty() && r <= range.last; ++r) rows.push_back(r);
+    return rows;
 }
 
 void LedEditor::ModuleDropped(int module, int left, int top) {

@@ -7,12 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "led/led_colours.h"
 #include "led/led_frame.h"
 #include "led/led_picture.h"
 #include "led/led_picture_commands.h"
 #include "led/led_picture_state.h"
 #include "led/led_table_plugin.h"
 #include "led/module_assignment.h"
+#include "led/module_pixels.h"
 #include "platform/dialogs.h"
 #include "platform/font_rasterizer.h"
 #include "tables/table_editor.h"
@@ -88,6 +90,13 @@ public:
     void Invert();
     // The module position (1-based) of the selected column, for "Modul bearbeiten...".
     std::optional<int> SelectedModulePosition() const;
+    // "Übernehmen" in "Modul bearbeiten": the module's columns into the current row's picture; the
+    // row counts as hand-edited when anything changed.
+    void ApplyModulePixels(const ModulePixels& pixels);
+    // The rows of the grid selection inside the table, top to bottom.
+    std::vector<std::size_t> SelectedRowIndices() const;
+    // The lit and dark colour of the display (module 1's colour).
+    LedShades DisplayShades() const;
     // A module picture (0-based) was dropped at `left`, `top`.
     void ModuleDropped(int module, int left, int top);
 

@@ -30,8 +30,8 @@ TEST_F(LedEditorTest, CellTextsOfANewRow) {
 }
 
 TEST_F(LedEditorTest, MaskEditorSwapsTheWindowAndCountsModules) {
-    TypeInMaskEditor(0, col::kX0, "12");
     TypeInMaskEditor(0, col::kX1, "3");
+    TypeInMaskEditor(0, col::kX0, "12");
     EXPECT_EQ(Row(0).X0, 3);
     EXPECT_EQ(Row(0).X1, 12);
     EXPECT_EQ(Row(0).Modulzahl, 3);

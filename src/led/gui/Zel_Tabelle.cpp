@@ -8,7 +8,10 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include "led/gui/Zel_Color.h"
+#include "led/gui/Zel_Moduleinstellung.h"
 #include "led/gui/Zel_Modulzuordnung.h"
+#include "led/gui/Zel_Sonderzeichen.h"
 #include "led/gui/led_display_panel.h"
 #include "led/gui/led_font_dialog.h"
 #include "led/led_columns.h"
@@ -113,10 +116,7 @@ void TFormTabelle::BuildViewMenu() {
     spacingMenu(QStringLiteral("vertik. Abstand"), vertical_, false);
     font_ = viewMenu_->addAction(QStringLiteral("Schriftart..."), this, &TFormTabelle::SchriftartClick);
     font_->setCheckable(true);
-    modules_ = viewMenu_->addAction(QStringLiteral("Module..."), this, [this] {
-        if (hooks_.moduleSettings) hooks_.moduleSettings();
-    });
-    modules_->setEnabled(bool(hooks_.moduleSettings));
+    modules_ = viewMenu_->addAction(QStringLiteral("Module..."), this, &TFormTabelle::ModuleClick);
     moduleName_ = viewMenu_->addAction(QStringLiteral("Modulname"));
     moduleName_->setCheckable(true);
     connect(moduleName_, &QAction::toggled, this, [this](bool on) {
@@ -151,11 +151,7 @@ void TFormTabelle::BuildPictureMenu() {
     mirrorVertical_ = AddPictureCommand(effects, QStringLiteral("vert. spiegeln"), &LedEditor::MirrorVertical);
     mirrorHorizontal_ = AddPictureCommand(effects, QStringLiteral("horz. spiegeln"), &LedEditor::MirrorHorizontal);
     invert_ = AddPictureCommand(effects, QStringLiteral("Invertieren"), &LedEditor::Invert);
-    editModule_ = pictureMenu_->addAction(QStringLiteral("Modul bearbeiten..."), this, [this] {
-        const auto position = led_->SelectedModulePosition();
-        if (position && hooks_.editModule) hooks_.editModule(*position);
-        Refresh();
-    });
+    editModule_ = pictureMenu_->addAction(QStringLiteral("Modul bearbeiten..."), this, &TFormTabelle::ModulBearbeitenClick);
     pictureMenu_->addAction(moduleName_);
 }
 
@@ -248,6 +244,39 @@ void TFormTabelle::SchriftartClick() {
     Refresh();
 }
 
+void TFormTabelle::ModuleClick() {
+    StopSimulation();
+    const int areaWidth = display_.panel ? display_.panel->parentWidget()->width() : width();
+    if (ShowModuleSettings(this, store_.Tables().ledParameters, areaWidth, HelpHandler())) ModulesChanged();
+    Refresh();
+}
+
+void TFormTabelle::FarbeClick() {
+    const auto row = led_->CurrentRow();
+    if (!row) return;
+    const std::vector<std::size_t> rows = led_->SelectedRowIndices();
+    ShowColourDistribution(this, store_.Tables().led, *row, rows, [this] { led_->Table().TakeSnapshot(); },
+                           HelpHandler());
+    Refresh();
+}
+
+void TFormTabelle::ModulBearbeitenClick() {
+    const auto row = led_->CurrentRow();
+    const std::vector<int> columns = led_->ColumnSelection().Columns();
+    if (!row || columns.size() != 1 || pixelEditor_) return;
+    const TLedRecord& record = store_.Tables().led.Row(*row);
+    pixelEditor_ = ShowModulePixelEditor(
+        this, std::span<const std::uint8_t>(record.Spalten), columns.front(), led_->ScrollPosition(),
+        led_->DisplayShades(),
+        [this](const ModulePixels& pixels) {
+            led_->ApplyModulePixels(pixels);
+            Refresh();
+        },
+        [this] { pixelEditor_ = nullptr; }, HelpHandler());
+}
+
+std::function<void(int)> TFormTabelle::HelpHandler() const { return hooks_.editor.showHelp; }
+
 void TFormTabelle::StartansichtClick() {
     if (led_->AskStartView()) store_.WriteStartView();
 }
@@ -257,9 +286,8 @@ void TFormTabelle::ColumnDialog(int column, QPoint globalPosition) {
     StopSimulation();
     if (column == col::kModules) {
         ModulzuordnungClick();
-    } else if (column == col::kColour && hooks_.colours) {
-        hooks_.colours();
-        Refresh();
+    } else if (column == col::kColour) {
+        FarbeClick();
     }
 }
 
@@ -273,7 +301,7 @@ void TFormTabelle::ShowPictureMenu(QPoint globalPosition) {
     insertColumn_->setEnabled(state.insertColumn);
     deleteColumn_->setEnabled(state.deleteColumn);
     effects_->setEnabled(state.effects);
-    editModule_->setEnabled(state.editModule && bool(hooks_.editModule));
+    editModule_->setEnabled(state.editModule && !pixelEditor_);
     moduleName_->setEnabled(true);
     pictureMenu_->popup(globalPosition);
 }

@@ -19,15 +19,13 @@ class FontRasterizer;
 namespace ovis::gui {
 
 class TFormModToMod;
+class TFormSonderZchn;
 class LedFontDialog;
 
 struct TabelleHooks {
     EditorHooks editor;                             // window closed, help
-    std::function<void(std::size_t rows)> saved;    // after every successful save, with the row count
-    std::function<void()> moduleSettings;           // "Module...": the module settings dialog
-    std::function<void()> colours;                  // column "Farbe/Helligkeit": the colour dialog
-    std::function<void(int modulePosition)> editModule;  // "Modul bearbeiten...": the pixel editor
-    std::function<void()> stopSimulation;           // an editing action stops a running simulation
+    std::function<void(std::size_t rows)> saved;  // after every successful save, with the row count
+    std::function<void()> stopSimulation;         // an editing action stops a running simulation
 };
 
 class TFormTabelle : public TableEditorWindow {
@@ -53,6 +51,9 @@ public:
     // The module assignment of the current row (column "Modul").
     void ModulzuordnungClick();
     void SchriftartClick();
+    void ModuleClick();
+    void FarbeClick();
+    void ModulBearbeitenClick();
     void StartansichtClick();
 
     QMenu* ViewMenu() const { return viewMenu_; }
@@ -99,6 +100,7 @@ private:
     void ShowCurrentRow();
     void Closed();
     void StopSimulation();
+    std::function<void(int)> HelpHandler() const;
 
     std::unique_ptr<LedEditor> led_;
     ProjectStore& store_;
@@ -126,6 +128,7 @@ private:
     QAction* editModule_ = nullptr;
     TFormModToMod* assignment_ = nullptr;
     LedFontDialog* fontDialog_ = nullptr;
+    TFormSonderZchn* pixelEditor_ = nullptr;  // while "Modul bearbeiten" is open
     int shownRow_ = -1;
 };
 

@@ -107,8 +107,7 @@ TFormTabelle& ApplicationWindows::Tabelle() {
             closed();
         };
         EditorOnce(tabelle_, tabelleDialogs_, store_, *fonts_,
-                   TabelleHooks{editor, [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); }, {}, {}, {},
-                                {}});
+                   TabelleHooks{editor, [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); }, {}});
         tabelle_->AttachDisplay(mainForm_->EditingParts());
     }
     return *tabelle_;

@@ -94,12 +94,14 @@ private slots:
         p.OpenEditor();
         p.ClickCell(0, col::kName);
 
-        // Type a text and show it.
+        // Type a text and show it; the demo's picture was made by hand, so the editor asks first.
+        p.dialogs.answers = {Answer::Yes};
         QLineEdit* text = p.Main().LedText();
         text->setFocus();
         text->selectAll();
         QTest::keyClicks(text, QStringLiteral("HALLO"));
         QTest::mouseClick(p.Main().ShowTextButton(), Qt::LeftButton);
+        QCOMPARE(p.dialogs.boxes.size(), std::size_t(1));
         QCOMPARE(p.Row(0).Text.str(), std::string("HALLO"));
         for (int i = 0; i < 5; ++i) QCOMPARE(p.Panel()->Frame().columns[std::size_t(i)], StandardGlyph('H')[std::size_t(i)]);
         QCOMPARE(p.Panel()->Frame().columns[5], StandardGlyph('A')[0]);
