@@ -154,15 +154,18 @@ TEST_F(LedEditorTest, TextAnzeigenGeneratesThePictureAndAsksOnAHandEditedOne) {
 
 TEST_F(LedEditorTest, SpacingsRegenerateInTheRowsLayout) {
     Select(0, 0, col::kName);
-    led.SetHorizontalSpacing(1, "LL");
-    EXPECT_EQ(Row(0).Text, "LL");
-    // "L" has 5 lit columns, each followed by one empty column.
-    EXPECT_EQ(LastLitColumn(Row(0).Spalten), 11);
-    EXPECT_EQ(Row(0).Spalten[5], 0);
+    led.SetHorizontalSpacing(1, "II");
+    EXPECT_EQ(Row(0).Text, "II");
+    // "I" has 3 lit columns, followed by one empty column.
+    EXPECT_EQ(Row(0).Spalten[0], StandardGlyph('I')[1]);
+    EXPECT_EQ(Row(0).Spalten[3], 0);
+    EXPECT_EQ(Row(0).Spalten[4], StandardGlyph('I')[1]);
+    EXPECT_EQ(LastLitColumn(Row(0).Spalten), 7);
     EXPECT_EQ(led.HorizontalSpacing(), 1);
-    led.ShowText("LL");  // resets both spacings
+    EXPECT_FALSE(led.Pictures().HandEdited(0));
+    led.ShowText("II");  // resets both spacings
     EXPECT_EQ(led.HorizontalSpacing(), 0);
-    EXPECT_EQ(LastLitColumn(Row(0).Spalten), 10);
+    EXPECT_EQ(LastLitColumn(Row(0).Spalten), 9);
 }
 
 TEST_F(LedEditorTest, ADesktopFontIsAskedForOnAHandEditedPicture) {
@@ -226,6 +229,7 @@ TEST_F(LedEditorTest, TheSimulationAndSavingRefuseAWindowWithX1BelowX0) {
 TEST_F(LedEditorTest, SavingWritesTheThreeFilesAndClearsTheWindowFlags) {
     int saved = 0;
     led.SetSavedCallback([&] { ++saved; });
+    tables->ledParameters.Record().AnzahlModule = 2;
     TypeInMaskEditor(0, col::kX1, "10");
     tables->ledParameters.Record().Position[0].X = 40;
     ASSERT_TRUE(ed.HasUnsavedChanges());
