@@ -2,6 +2,8 @@
 // demo project (offscreen).
 #include <QAction>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,6 +63,25 @@ struct Program {
         QTest::mouseClick(Panel(), Qt::LeftButton, modifiers, Panel()->LedCentre(module, column, 4));
     }
     TLedRecord& Row(std::size_t i) { return tables->led.Row(i); }
+    // Answers the next message box of the editor with the button of that text; returns its text.
+    QString AnswerNextBox(const QString& button, const std::function<void()>& action) {
+        QString text;
+        QTimer::singleShot(0, [&] { AnswerWhenShown(button, text); });
+        action();
+        return text;
+    }
+
+private:
+    void AnswerWhenShown(const QString& button, QString& text) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, [this, button, &text] { AnswerWhenShown(button, text); });
+            return;
+        }
+        text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button) b->click();
+    }
 };
 
 }  // namespace
@@ -92,17 +113,17 @@ private slots:
     void typeShowSelectMirrorSaveAndReload() {
         Program p;
         p.OpenEditor();
-        p.ClickCell(0, col::kName);
+        p.Editor().NewMessageAction()->trigger();
+        QCOMPARE(p.tables->led.Count(), std::size_t(2));
+        p.ClickCell(1, col::kName);
 
-        // Type a text and show it; the demo's picture was made by hand, so the editor asks first.
-        p.dialogs.answers = {Answer::Yes};
+        // Type a text and show it.
         QLineEdit* text = p.Main().LedText();
         text->setFocus();
         text->selectAll();
         QTest::keyClicks(text, QStringLiteral("HALLO"));
         QTest::mouseClick(p.Main().ShowTextButton(), Qt::LeftButton);
-        QCOMPARE(p.dialogs.boxes.size(), std::size_t(1));
-        QCOMPARE(p.Row(0).Text.str(), std::string("HALLO"));
+        QCOMPARE(p.Row(1).Text.str(), std::string("HALLO"));
         for (int i = 0; i < 5; ++i) QCOMPARE(p.Panel()->Frame().columns[std::size_t(i)], StandardGlyph('H')[std::size_t(i)]);
         QCOMPARE(p.Panel()->Frame().columns[5], StandardGlyph('A')[0]);
         QCOMPARE(p.Panel()->Frame().columns[25], std::uint8_t(0));
@@ -127,13 +148,13 @@ private slots:
         p.Editor().MirrorVerticalAction()->trigger();
         const Glyph h = StandardGlyph('H');
         const Glyph a = StandardGlyph('A');
-        QCOMPARE(p.Row(0).Spalten[2], a[1]);
-        QCOMPARE(p.Row(0).Spalten[3], a[0]);
-        QCOMPARE(p.Row(0).Spalten[4], h[4]);
-        QCOMPARE(p.Row(0).Spalten[5], h[3]);
-        QCOMPARE(p.Row(0).Spalten[6], h[2]);
+        QCOMPARE(p.Row(1).Spalten[2], a[1]);
+        QCOMPARE(p.Row(1).Spalten[3], a[0]);
+        QCOMPARE(p.Row(1).Spalten[4], h[4]);
+        QCOMPARE(p.Row(1).Spalten[5], h[3]);
+        QCOMPARE(p.Row(1).Spalten[6], h[2]);
         QCOMPARE(p.Panel()->Frame().columns[3], a[0]);
-        const std::vector<std::uint8_t> picture(p.Row(0).Spalten, p.Row(0).Spalten + kLedColumns);
+        const std::vector<std::uint8_t> picture(p.Row(1).Spalten, p.Row(1).Spalten + kLedColumns);
 
         // Save and read the file back.
         p.Editor().SaveAction()->trigger();
@@ -144,20 +165,19 @@ private slots:
 
         LedTable reread;
         reread.Load(ResolveInDirectory(p.store->ProjectDirectory(), kLedFileName));
-        QCOMPARE(reread.Row(0).Text.str(), std::string("HALLO"));
-        QVERIFY(std::equal(picture.begin(), picture.end(), reread.Row(0).Spalten));
-        QCOMPARE(int(reread.Row(0).LetzteSpalte), 25);
+        QCOMPARE(reread.Row(1).Text.str(), std::string("HALLO"));
+        QVERIFY(std::equal(picture.begin(), picture.end(), reread.Row(1).Spalten));
+        QCOMPARE(int(reread.Row(1).LetzteSpalte), 25);
 
         // Reopened, the row shows its text and is known as edited by hand: showing the text
         // again asks first.
         p.OpenEditor();
-        p.ClickCell(0, col::kName);
+        p.ClickCell(1, col::kName);
         QCOMPARE(text->text(), QStringLiteral("HALLO"));
-        p.dialogs.answers = {Answer::No};
-        QTest::mouseClick(p.Main().ShowTextButton(), Qt::LeftButton);
-        QCOMPARE(p.dialogs.boxes.back().text,
-                 std::string("Soll die LED - Anzeige aktualisiert werden? Alle vorherigen Werte gehen dabei verloren!"));
-        QVERIFY(std::equal(picture.begin(), picture.end(), p.Row(0).Spalten));
+        const QString question = p.AnswerNextBox(
+            QStringLiteral("Nein"), [&] { QTest::mouseClick(p.Main().ShowTextButton(), Qt::LeftButton); });
+        QCOMPARE(question, QStringLiteral("Soll die LED - Anzeige aktualisiert werden? Alle vorherigen Werte gehen dabei verloren!"));
+        QVERIFY(std::equal(picture.begin(), picture.end(), p.Row(1).Spalten));
     }
 
     void draggingAModuleSnapsItToTheGrid() {
