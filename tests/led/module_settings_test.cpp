@@ -53,8 +53,7 @@ TEST(ModuleSettings, LayoutRunsFromTheOriginAndWrapsBeforeTheRightEdge) {
     r.UrsprungY = 20;
     r.AbstandX = 5;
     r.AbstandY = 3;
-    r.Position[5].X = 7;
-    r.Position[5].Y = 8;
+    r.Position[5] = {7, 8};
     // Area 180 wide: x 10, 65, 120 fit (120 + 50 = 170); 175 would end at 225.
     LayOutModulePictures(r, 180);
     const std::vector<std::pair<int, int>> expected{{10, 20}, {65, 20}, {120, 20}, {10, 93}, {65, 93}};
@@ -93,12 +92,9 @@ struct SettingsFixture : ::testing::Test {
     ModuleSettings settings{parameters};
     SettingsFixture() {
         parameters.Record().AnzahlModule = 2;
-        parameters.Record().Position[0].X = 5;
-        parameters.Record().Position[0].Y = 5;
-        parameters.Record().Position[1].X = 60;
-        parameters.Record().Position[1].Y = 5;
-        parameters.Record().Position[2].X = 300;
-        parameters.Record().Position[2].Y = 300;
+        parameters.Record().Position[0] = {5, 5};
+        parameters.Record().Position[1] = {60, 5};
+        parameters.Record().Position[2] = {300, 300};
         settings.Open();
     }
 };
