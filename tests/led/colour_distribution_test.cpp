@@ -108,17 +108,17 @@ TEST(ColourDialog, APartWithACodeOutsideThePaletteIsKept) {
     EXPECT_EQ(dialog.Result().farbe[1], 7);
 }
 
-struct TableFixture : ::testing::Test {
+struct ColourRowsFixture : ::testing::Test {
     LedTable table;
     int snapshots = 0;
     std::function<void()> snapshot = [this] { ++snapshots; };
-    TableFixture() {
+    ColourRowsFixture() {
         const TLedRecord rows[] = {NewLedRow(nullptr), TwoColourRow(), NewLedRow(nullptr), TwoColourRow()};
         table.Assign(rows);
     }
 };
 
-TEST_F(TableFixture, ApplyingTakesOneSnapshotAndChangesEverySelectedRow) {
+TEST_F(ColourRowsFixture, ApplyingTakesOneSnapshotAndChangesEverySelectedRow) {
     ColourDialog dialog(table.Row(1));
     dialog.ClickPalette(7);
     dialog.ClickColourPart(1);
@@ -130,14 +130,14 @@ TEST_F(TableFixture, ApplyingTakesOneSnapshotAndChangesEverySelectedRow) {
     EXPECT_EQ(DistributionOfRow(table.Row(3)), DistributionOfRow(TwoColourRow()));  // not selected
 }
 
-TEST_F(TableFixture, NoSnapshotWhenEverySelectedRowAlreadyHasTheParts) {
+TEST_F(ColourRowsFixture, NoSnapshotWhenEverySelectedRowAlreadyHasTheParts) {
     const ColourDistribution result = ColourDialog(table.Row(0)).Result();
     const std::vector<std::size_t> selected{0, 2};
     EXPECT_FALSE(ApplyColourDistribution(table, selected, result, snapshot));
     EXPECT_EQ(snapshots, 0);
 }
 
-TEST_F(TableFixture, OneDifferingRowIsEnoughForTheSnapshot) {
+TEST_F(ColourRowsFixture, OneDifferingRowIsEnoughForTheSnapshot) {
     const ColourDistribution result = ColourDialog(table.Row(0)).Result();
     const std::vector<std::size_t> selected{0, 2, 3, 99};  // a row past the table is ignored
     EXPECT_TRUE(ApplyColourDistribution(table, selected, result, snapshot));

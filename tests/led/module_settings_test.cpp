@@ -53,7 +53,8 @@ TEST(ModuleSettings, LayoutRunsFromTheOriginAndWrapsBeforeTheRightEdge) {
     r.UrsprungY = 20;
     r.AbstandX = 5;
     r.AbstandY = 3;
-    r.Position[5] = {7, 8};
+    r.Position[5].X = 7;
+    r.Position[5].Y = 8;
     // Area 180 wide: x 10, 65, 120 fit (120 + 50 = 170); 175 would end at 225.
     LayOutModulePictures(r, 180);
     const std::vector<std::pair<int, int>> expected{{10, 20}, {65, 20}, {120, 20}, {10, 93}, {65, 93}};
@@ -87,19 +88,22 @@ TEST(ModuleSettings, AnAreaNarrowerThanOnePictureStillGivesOnePicturePerRow) {
     EXPECT_EQ(r.Position[99].Y, 100 + 99 * 170);
 }
 
-struct SettingsFixture : ::testing::Test {
+struct ModuleSettingsFixture : ::testing::Test {
     LedParameters parameters;
     ModuleSettings settings{parameters};
-    SettingsFixture() {
+    ModuleSettingsFixture() {
         parameters.Record().AnzahlModule = 2;
-        parameters.Record().Position[0] = {5, 5};
-        parameters.Record().Position[1] = {60, 5};
-        parameters.Record().Position[2] = {300, 300};
+        parameters.Record().Position[0].X = 5;
+        parameters.Record().Position[0].Y = 5;
+        parameters.Record().Position[1].X = 60;
+        parameters.Record().Position[1].Y = 5;
+        parameters.Record().Position[2].X = 300;
+        parameters.Record().Position[2].Y = 300;
         settings.Open();
     }
 };
 
-TEST_F(SettingsFixture, OpeningShowsTheLiveValues) {
+TEST_F(ModuleSettingsFixture, OpeningShowsTheLiveValues) {
     parameters.Record().RasterX = 7;
     settings.Open();
     EXPECT_EQ(settings.CountIndex(), 1);
@@ -109,7 +113,7 @@ TEST_F(SettingsFixture, OpeningShowsTheLiveValues) {
     EXPECT_EQ(ModuleSettings::CountChoices().back(), "100");
 }
 
-TEST_F(SettingsFixture, CancellingAfterChangingTheNumberLeavesTheDisplayUnchanged) {
+TEST_F(ModuleSettingsFixture, CancellingAfterChangingTheNumberLeavesTheDisplayUnchanged) {
     const TLedParameterRecord before = parameters.Record();
     settings.ChooseCount(3);
     settings.KeyUp(F::AbstandX, "20");
@@ -119,7 +123,7 @@ TEST_F(SettingsFixture, CancellingAfterChangingTheNumberLeavesTheDisplayUnchange
     EXPECT_EQ(parameters.WorkingCopy().AbstandX, before.AbstandX);
 }
 
-TEST_F(SettingsFixture, ApplyingStoresTheWorkingCopyAndLaysThePicturesOutAnew) {
+TEST_F(ModuleSettingsFixture, ApplyingStoresTheWorkingCopyAndLaysThePicturesOutAnew) {
     settings.ChooseCount(3);
     settings.KeyUp(F::UrsprungX, "0");
     settings.KeyUp(F::UrsprungY, "250");

@@ -44,7 +44,8 @@ class ModuleinstellungTest : public QObject {
             parameters.Record().UrsprungY = 10;
             parameters.Record().AbstandX = 0;
             parameters.Record().AbstandY = 0;
-            parameters.Record().Position[0] = {123, 45};
+            parameters.Record().Position[0].X = 123;
+        parameters.Record().Position[0].Y = 45;
             form.show();
         }
     };
