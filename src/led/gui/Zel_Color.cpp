@@ -86,6 +86,7 @@ TFormColor::TFormColor(const TLedRecord& row, QWidget* parent) : QDialog(parent)
             Redisplay();
         });
     }
+    paletteGrid->setColumnStretch(kPaletteColumns + 1, 1);
     colourLayout->addLayout(paletteGrid, 1, 0, 1, 2);
     auto* currentColourRow = new QHBoxLayout;
     currentColourRow->addWidget(new QLabel(QStringLiteral("Aktuelle Farbe:")));

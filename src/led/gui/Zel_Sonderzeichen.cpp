@@ -1,6 +1,7 @@
 #include "led/gui/Zel_Sonderzeichen.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -55,9 +56,10 @@ TFormSonderZchn::TFormSonderZchn(ModulePixels pixels, LedShades shades,
         Redisplay();
     });
     layout->addWidget(allOrNone_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     Redisplay();
-    adjustSize();
+    // Wide enough for all three menu items.
+    const QSize hint = sizeHint();
+    setFixedSize(std::max(hint.width(), bar->sizeHint().width() + 2 * layout->contentsMargins().left()), hint.height());
     CentreOnScreen(this);
 }
 

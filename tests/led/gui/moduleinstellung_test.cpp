@@ -36,7 +36,7 @@ class ModuleinstellungTest : public QObject {
 
     struct Setup {
         LedParameters parameters;
-        gui::TFormModule form{parameters, 400};
+        gui::TFormModule form{parameters, 350};
         Setup() {
             parameters.Record().AnzahlModule = 2;
             parameters.Record().RasterX = 8;
@@ -99,7 +99,7 @@ private slots:
         const TLedParameterRecord& live = s.parameters.Record();
         QCOMPARE(int(live.AnzahlModule), 3);
         QCOMPARE(int(live.AbstandX), 100);
-        // 400 pixels wide: x 10 and 160 fit, 310 + 50 would pass the edge.
+        // 350 pixels wide: x 10 and 160 fit, 310 + 50 would pass the edge.
         QCOMPARE(int(live.Position[0].X), 10);
         QCOMPARE(int(live.Position[1].X), 160);
         QCOMPARE(int(live.Position[2].X), 10);
