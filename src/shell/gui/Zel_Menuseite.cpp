@@ -17,11 +17,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "led/gui/led_display_panel.h"
 #include "led/gui/led_simulation_driver.h"
+#include "led/led_sim_frame.h"
 #include "shell/gui/Zel_Hilfe.h"
 #include "shell/gui/Zel_Info.h"
 #include "shell/gui/Zel_Open.h"
-#include "shell/gui/led_display_image.h"
 #include "shell/gui/report_printer.h"
 #include "platform/gui/text_conversion.h"
 #include "shell/gui/toolbar_icons.h"
@@ -120,12 +121,8 @@ QWidget* TMainForm::BuildCentralArea() {
     displayPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     displayPanel_->installEventFilter(this);
 
-    // The image keeps its size; a narrow window shows its left part.
-    auto* imageClip = new QWidget(displayPanel_);
-    imageClip->setFixedHeight(LedDisplayImage::kHeight);
-    imageClip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    ledImage_ = new LedDisplayImage(imageClip);
-    ledImage_->installEventFilter(this);
+    ledPanel_ = new LedDisplayPanel(displayPanel_);
+    ledPanel_->installEventFilter(this);
 
     ledLine_ = new QWidget(displayPanel_);
     ledText_ = new QLineEdit(ledLine_);
@@ -145,7 +142,7 @@ QWidget* TMainForm::BuildCentralArea() {
     auto* panelLayout = new QVBoxLayout(displayPanel_);
     panelLayout->setContentsMargins(10, 9, 10, 9);
     panelLayout->setSpacing(0);
-    panelLayout->addWidget(imageClip);
+    panelLayout->addWidget(ledPanel_);
     panelLayout->addWidget(ledLine_);
 
     workArea_ = new QMdiArea;
@@ -214,7 +211,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == displayPanel_ || watched == ledImage_) && event->type() == QEvent::MouseButtonPress) {
+    if ((watched == displayPanel_ || watched == ledPanel_) && event->type() == QEvent::MouseButtonPress) {
         simulation_->PanelPressed(model_.EditorOpen(EditorSlot::LedEditor));
         emit DisplayPanelPressed(static_cast<QMouseEvent*>(event)->button());
     }
@@ -251,22 +248,32 @@ void TMainForm::RefreshStates() {
 
 void TMainForm::ShowStartView() {
     ProjectTables& tables = store_.Tables();
-    ledImage_->SetPicture(StartViewColumns(tables.led), ModuleColourPair(tables.ledParameters.WorkingCopy().ModuleFarbe[0]));
+    const LedShades shades = ModuleColourPair(tables.ledParameters.WorkingCopy().ModuleFarbe[0]);
+    LedFrame frame;
+    frame.columns = StartViewColumns(tables.led);
+    frame.SetLitColour(shades.lit);
+    frame.dark = shades.dark;
+    ledPanel_->SetModules(tables.ledParameters.Record());
+    ledPanel_->SetFrame(frame);
 }
 
 void TMainForm::StartSimulation() { ShowSimulationFailure(simulation_->Start()); }
 
 void TMainForm::StopSimulation() { simulation_->Stop(); }
 
-void TMainForm::SimulationButtonClick() { ShowSimulationFailure(simulation_->ButtonClicked()); }
+void TMainForm::SimulationButtonClick() {
+    const bool editorChecks = !simulation_->Running() && simulationStartCheck_ && model_.EditorOpen(EditorSlot::LedEditor);
+    if (editorChecks && !simulationStartCheck_()) return;
+    ShowSimulationFailure(simulation_->ButtonClicked());
+}
 
 void TMainForm::ShowSimulationFailure(const std::optional<CheckFailure>& failure) {
     if (failure) dialogs_.Warning(failure->message);
 }
 
 void TMainForm::DrawSimulationFrame() {
-    ledImage_->SetComposedDisplay(simulation_->Display(),
-                                  ModuleColourPair(store_.Tables().ledParameters.WorkingCopy().ModuleFarbe[0]));
+    ledPanel_->SetFrame(
+        SimulationFrame(simulation_->Display(), ModuleColourPair(store_.Tables().ledParameters.WorkingCopy().ModuleFarbe[0]).dark));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "led/gui/led_editing_line.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "shell/main_window_model.h"
@@ -23,7 +24,7 @@ class QToolButton;
 
 namespace ovis::gui {
 
-class LedDisplayImage;
+class LedDisplayPanel;
 class LedSimulationDriver;
 class TFormHilfe;
 
@@ -44,7 +45,7 @@ public:
     QToolBar* MenuButtonBar() const { return menuButtonBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QFrame* DisplayPanel() const { return displayPanel_; }
-    LedDisplayImage* LedImage() const { return ledImage_; }
+    LedDisplayPanel* LedPanel() const { return ledPanel_; }
     QMdiArea* WorkArea() const { return workArea_; }
     TFormHilfe* HelpWindow() const { return help_; }
 
@@ -56,6 +57,8 @@ public:
     QPushButton* SimulationButton() const { return simulationButton_; }
     // The LED display simulation played on the display panel.
     LedSimulationDriver& Simulation() { return *simulation_; }
+    // The panel and editing line as the LED table editor drives them.
+    LedEditingParts EditingParts() const { return {ledPanel_, ledLine_, ledText_, showTextButton_, ledScrollBar_}; }
 
     // --- Extension points for the windows of the other subsystems ---
     // Runs `handler` for the item instead of its built-in action or the "later version" note.
@@ -67,6 +70,9 @@ public:
     void EditorClosed(EditorSlot slot);
     // The evaluation window behind "Auswertung (Units)", "Analyser", "Statistik" and "Video".
     void SetEvaluationOpener(std::function<void(EvaluationMode)> opener);
+    // The LED table editor's check before a start from the simulation button while it is open
+    // (it selects the failing cell); false keeps the simulation stopped.
+    void SetSimulationStartCheck(std::function<bool()> check) { simulationStartCheck_ = std::move(check); }
     // Called by the I/O editor and the LED table editor after saving their table.
     void InterfaceTableSaved(std::size_t rowCount);
 
@@ -138,7 +144,7 @@ private:
     QToolBar* menuButtonBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QFrame* displayPanel_ = nullptr;
-    LedDisplayImage* ledImage_ = nullptr;
+    LedDisplayPanel* ledPanel_ = nullptr;
     QWidget* ledLine_ = nullptr;
     QLineEdit* ledText_ = nullptr;
     QPushButton* showTextButton_ = nullptr;
@@ -149,6 +155,7 @@ private:
     SystemClock clock_;
     std::unique_ptr<LedSimulationDriver> simulation_;
     bool shown_ = false;
+    std::function<bool()> simulationStartCheck_;
 };
 
 }  // namespace ovis::gui

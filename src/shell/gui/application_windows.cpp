@@ -1,10 +1,12 @@
 #include "shell/gui/application_windows.h"
 
 #include "config/gui/Zel_Konfig.h"
+#include "led/gui/Zel_Tabelle.h"
 #include "link/configuration_image_transfer.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
+#include "platform/gui/qt_font_rasterizer.h"
 #include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
 #include "tables/gui/Zel_Counter.h"
@@ -38,6 +40,7 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     mainForm_->RegisterEditor(MenuCommand::Counter, EditorSlot::CounterEditor, [this] { Counter().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Timer, EditorSlot::TimerEditor, [this] { Timer().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Programm, EditorSlot::ProgramEditor, [this] { Programm().OpenEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Led, EditorSlot::LedEditor, [this] { Tabelle().OpenLedEditor(); });
     ConnectInterfaceCommands();
 }
 
@@ -118,6 +121,23 @@ void ApplicationWindows::ProgramPagesChanged() {
     if (programm_) programm_->TablesChanged();
 }
 
+TFormTabelle& ApplicationWindows::Tabelle() {
+    if (!tabelle_) {
+        fonts_ = std::make_unique<QtFontRasterizer>();
+        EditorHooks editor = HooksFor(EditorSlot::LedEditor);
+        editor.closed = [this, closed = editor.closed] {
+            mainForm_->ShowStartView();
+            closed();
+        };
+        EditorOnce(tabelle_, tabelleDialogs_, store_, *fonts_,
+                   TabelleHooks{editor, [this](std::size_t rows) { mainForm_->InterfaceTableSaved(rows); },
+                                [this] { mainForm_->StopSimulation(); }});
+        mainForm_->SetSimulationStartCheck([this] { return tabelle_->CheckBeforeSimulation(); });
+        tabelle_->AttachDisplay(mainForm_->EditingParts());
+    }
+    return *tabelle_;
+}
+
 void ApplicationWindows::OpenSystemConfiguration() {
     Konfig().exec();
     mainForm_->activateWindow();
@@ -145,6 +165,7 @@ TableEditorWindow* ApplicationWindows::EditorWindow(EditorKind editor) const {
         case EditorKind::Counters: return counter_.get();
         case EditorKind::Timers: return timer_.get();
         case EditorKind::Programs: return programm_.get();
+        case EditorKind::Led: return tabelle_.get();
         default: return nullptr;
     }
 }

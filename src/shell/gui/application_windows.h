@@ -24,6 +24,8 @@ class TFormGruppe;
 class TFormCounter;
 class TFormTimer;
 class TFormProgramm;
+class TFormTabelle;
+class QtFontRasterizer;
 class QtDialogs;
 class LinkController;
 
@@ -45,6 +47,8 @@ public:
     TFormTimer& Timer();
     // The program editor, created on first use.
     TFormProgramm& Programm();
+    // The LED table editor, created on first use; it drives the main window's display panel.
+    TFormTabelle& Tabelle();
 
     // Shows the main window for the first time, then starts the relay files and the
     // housekeeping timer.
@@ -87,6 +91,9 @@ private:
     QtTrash trash_;
     std::unique_ptr<QtDialogs> programmDialogs_;
     std::unique_ptr<TFormProgramm> programm_;
+    std::unique_ptr<QtFontRasterizer> fonts_;
+    std::unique_ptr<QtDialogs> tabelleDialogs_;
+    std::unique_ptr<TFormTabelle> tabelle_;
 };
 
 }  // namespace ovis::gui

@@ -5,14 +5,15 @@
 #include <QtTest>
 #include <memory>
 
+#include "led/gui/led_display_panel.h"
 #include "led/gui/led_simulation_driver.h"
 #include "led/led_simulation_fixture.h"
 #include "project/project_store.h"
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
-#include "shell/gui/led_display_image.h"
 #include "shell/main_window_model.h"
+#include "shell/start_view_display.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -39,7 +40,7 @@ struct DemoShell {
         dialogs.boxes.clear();           // the demo base has no help pages
     }
     QPushButton* Button() const { return form->SimulationButton(); }
-    DisplayColumns Shown() const { return form->LedImage()->Columns(); }
+    DisplayColumns Shown() const { return form->LedPanel()->Frame().columns; }
 };
 
 bool AllDark(const DisplayColumns& columns) {
@@ -58,7 +59,6 @@ private slots:
         QTest::mouseClick(s.Button(), Qt::LeftButton);
         QCOMPARE(s.Button()->text(), QStringLiteral("Stop Simulation"));
         QVERIFY(s.form->Simulation().Running());
-        QVERIFY(s.form->LedImage()->Composed());
         QVERIFY(!AllDark(s.Shown()));
         const DisplayColumns first = s.Shown();
         QTRY_VERIFY_WITH_TIMEOUT(s.Shown() != first, 2000);
@@ -78,15 +78,16 @@ private slots:
                                                      test::SimMessageRecord(kLinksFromX1, 1, 5, {0x01})});
         s.tables->led.Row(1).Farbe[0] = 0;
         s.form->StartSimulation();
-        const QImage image = s.form->LedImage()->grab().toImage();
-        const int top = (LedDisplayImage::kHeight - 7 * LedDisplayImage::kPitch) / 2;
-        auto pixel = [&](int column, int row) {
-            return image.pixelColor(column * LedDisplayImage::kPitch, top + row * LedDisplayImage::kPitch).rgb() & 0xFFFFFF;
+        LedDisplayPanel* panel = s.form->LedPanel();
+        const QImage image = panel->grab().toImage();
+        auto pixel = [&](int column, int row) {  // display column and LED row, 0-based
+            return image.pixelColor(panel->LedCentre(column / 5, column % 5 + 1, row + 1)).rgb() & 0xFFFFFF;
         };
+        const std::uint32_t dark = panel->Frame().dark;
         QCOMPARE(pixel(4, 0), 0x00FF00u);  // green alone
         QCOMPARE(pixel(4, 6), 0x00FFFFu);  // green and blue: code 3
-        QCOMPARE(pixel(4, 3), s.form->LedImage()->Colours().dark);
-        QCOMPARE(pixel(3, 0), s.form->LedImage()->Colours().dark);
+        QCOMPARE(pixel(4, 3), dark);
+        QCOMPARE(pixel(3, 0), dark);
     }
 
     void aWindowWithX1BelowX0IsReportedAndNothingStarts() {
@@ -105,11 +106,11 @@ private slots:
     void aPressOnThePanelStopsOnlyWhileTheLedEditorIsOpen() {
         DemoShell s;
         QTest::mouseClick(s.Button(), Qt::LeftButton);
-        QTest::mousePress(s.form->LedImage(), Qt::LeftButton);
+        QTest::mousePress(s.form->LedPanel(), Qt::LeftButton);
         QVERIFY(s.form->Simulation().Running());
 
         s.form->Model().EditorOpening(EditorSlot::LedEditor);
-        QTest::mousePress(s.form->LedImage(), Qt::LeftButton);
+        QTest::mousePress(s.form->LedPanel(), Qt::LeftButton);
         QVERIFY(!s.form->Simulation().Running());
         QCOMPARE(s.Button()->text(), QStringLiteral("Start Simulation"));
         QVERIFY(AllDark(s.Shown()));
@@ -134,9 +135,9 @@ private slots:
         windows.Show();
         TMainForm& main = windows.MainForm();
         QTRY_VERIFY_WITH_TIMEOUT(main.Simulation().Running(), 2000);
-        const DisplayColumns first = main.LedImage()->Columns();
+        const DisplayColumns first = main.LedPanel()->Frame().columns;
         QVERIFY(!AllDark(first));
-        QTRY_VERIFY_WITH_TIMEOUT(main.LedImage()->Columns() != first, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(main.LedPanel()->Frame().columns != first, 2000);
         QVERIFY(dialogs.boxes.empty());
 
         main.Model().BeginOpenProject();

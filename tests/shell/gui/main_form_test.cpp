@@ -24,7 +24,7 @@
 #include "shell/gui/Zel_Info.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/Zel_Open.h"
-#include "shell/gui/led_display_image.h"
+#include "led/gui/led_display_panel.h"
 #include "project/project_store.h"
 #include "shell/shell_test_projects.h"
 #include "support/scripted_dialogs.h"
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(form.Action(C::Kopieren)->shortcut(), QKeySequence(QKeySequence::Copy));
 
         QVERIFY(!form.LedEditingLine()->isVisible());
-        QCOMPARE(form.LedImage()->size(), QSize(1275, 25));
+        QVERIFY(!form.LedPanel()->Editing());
         QCOMPARE(form.SimulationButton()->text(), QStringLiteral("Start Simulation"));
         QCOMPARE(form.ShowTextButton()->text(), QStringLiteral("Text anzeigen"));
         QCOMPARE(form.LedScrollBar()->maximum(), 1275);
@@ -394,18 +394,18 @@ private slots:
         WriteRecords(shell.store.ProjectRoot() / "Start" / "LEDParameter.ofp", &parameters, 1);
 
         TMainForm& form = shell.Show();
-        QCOMPARE(form.LedImage()->Colours().lit, 0x00FF00u);
-        const QImage image = form.LedImage()->grab().toImage();
-        const int top = (LedDisplayImage::kHeight - 7 * LedDisplayImage::kPitch) / 2;
+        LedDisplayPanel* panel = form.LedPanel();
+        QCOMPARE(panel->Frame().LitColour(0, 0), 0x00FF00u);
+        const QImage image = panel->grab().toImage();
+        // LED column 1..5 and row 1..7 of module 1.
         auto pixel = [&](int column, int row) {
-            return image.pixelColor(column * LedDisplayImage::kPitch, top + row * LedDisplayImage::kPitch).rgb() &
-                   0xFFFFFF;
+            return image.pixelColor(panel->LedCentre(0, column + 1, row + 1)).rgb() & 0xFFFFFF;
         };
         QCOMPARE(pixel(0, 0), 0x00FF00u);
         QCOMPARE(pixel(0, 1), 0x006000u);
         QCOMPARE(pixel(1, 6), 0x00FF00u);
         QCOMPARE(pixel(1, 5), 0x006000u);
-        QCOMPARE(pixel(200, 3), 0x006000u);
+        QCOMPARE(pixel(4, 3), 0x006000u);
     }
 
     void closingEmitsClosed() {
