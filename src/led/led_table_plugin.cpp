@@ -171,9 +171,9 @@ void LedTablePlugin::ApplyChooser(TLedRecord& row, int column, std::size_t item)
     }
 }
 
-std::optional<NumberColumnSpec> LedTablePlugin::NumberColumn(int column) const {
-    if (IsPictureNumberColumn(column)) return NumberColumnSpec{kLedColumnDigits, kMaxLedColumnValue};
-    if (column == col::kDelay) return NumberColumnSpec{5, kMaxLedDelay};
+std::optional<NumberColumnLimits> LedTablePlugin::NumberColumn(int column) const {
+    if (IsPictureNumberColumn(column)) return NumberColumnLimits{kLedColumnDigits, kMaxLedColumnValue};
+    if (column == col::kDelay) return NumberColumnLimits{5, kMaxLedDelay};
     return std::nullopt;
 }
 

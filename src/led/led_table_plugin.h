@@ -46,7 +46,7 @@ public:
     CellAction ClickAction(MouseButton button, int column) const override;
     std::vector<std::string> ChooserItems(const TLedRecord& cursorRow, int column) const override;
     void ApplyChooser(TLedRecord& row, int column, std::size_t item) const override;
-    std::optional<NumberColumnSpec> NumberColumn(int column) const override;
+    std::optional<NumberColumnLimits> NumberColumn(int column) const override;
     std::int32_t NumberValue(const TLedRecord& row, int column) const override;
     std::int32_t ShownNumber(const TLedRecord& row, int column, std::int32_t clipped) const override;
     void StoreNumber(TLedRecord& row, int column, std::int32_t value) const override;

@@ -71,8 +71,8 @@ void ProgramTablePlugin::ApplyChooser(TProgrammLine& row, int column, std::size_
     }
 }
 
-std::optional<NumberColumnSpec> ProgramTablePlugin::NumberColumn(int column) const {
-    if (column == col::kDelay) return NumberColumnSpec{kDelayDigits, kMaxDelay};
+std::optional<NumberColumnLimits> ProgramTablePlugin::NumberColumn(int column) const {
+    if (column == col::kDelay) return NumberColumnLimits{kDelayDigits, kMaxDelay};
     return std::nullopt;
 }
 

@@ -24,13 +24,12 @@ ReferencePages::ReferencePages(ProjectStore& store)
       panel_(store.Tables().parameters, store.Tables().signalNames),
       io_(store, panel_),
       groups_(store),
+      led_(store, ledPictures_),
       counters_(store),
       timers_(store, clock_),
       ioTable_(ReadOnlyTable::Of(io_)),
       groupTable_(ReadOnlyTable::Of(groups_)),
-      ledTable_(
-          kLedPageColumns, [&store] { return store.Tables().led.Count(); },
-          [&store](std::size_t row, int) { return store.Tables().led.Row(row).Bezeichnung.str(); }),
+      ledTable_(ReadOnlyTable::Of(led_)),
       counterTable_(ReadOnlyTable::Of(counters_)),
       timerTable_(ReadOnlyTable::Of(timers_)),
       outputTable_(

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "led/led_picture_state.h"
+#include "led/led_table_plugin.h"
 #include "platform/clock.h"
 #include "programs/program_pages.h"
 #include "programs/read_only_table.h"
@@ -20,7 +22,6 @@ namespace ovis {
 
 class ProjectStore;
 
-inline constexpr int kLedPageColumns = 2;  // row number and name
 // "Nr", "Datei", "Geändert am", "Größe", "Beginn".
 inline constexpr int kOutputDataPageColumns = 5;
 
@@ -57,6 +58,8 @@ private:
     TerminalPanel panel_;
     IoTablePlugin io_;
     GroupTablePlugin groups_;
+    LedPictureState ledPictures_;  // the LED columns' texts need one; nothing here edits pictures
+    LedTablePlugin led_;
     CounterTablePlugin counters_;
     TimerTablePlugin timers_;
     ReadOnlyTable ioTable_;

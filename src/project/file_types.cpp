@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr FileTypeSpec kFileTypes[] = {
+constexpr FileTypeEntry kFileTypes[] = {
     {".ofp", "Ovis Parameter", "application/x-ovis-parameter"},
     {".ofd", "Ovis Data", "application/x-ovis-data"},
     {".ofa", "Ovis Analyser", "application/x-ovis-analyser"},
@@ -42,9 +42,9 @@ std::string LowerAscii(std::string_view text) {
 
 }  // namespace
 
-std::span<const FileTypeSpec> FileTypes() { return kFileTypes; }
+std::span<const FileTypeEntry> FileTypes() { return kFileTypes; }
 
-const FileTypeSpec* FileTypeOf(std::string_view fileName) {
+const FileTypeEntry* FileTypeOf(std::string_view fileName) {
     const std::string extension = LowerAscii(fs::path(std::string(fileName)).extension().string());
     for (const auto& type : kFileTypes)
         if (extension == type.extension) return &type;

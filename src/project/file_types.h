@@ -9,15 +9,15 @@
 
 namespace ovis {
 
-struct FileTypeSpec {
+struct FileTypeEntry {
     const char* extension;  // with the dot, lower case
     const char* typeName;
     const char* mimeType;
 };
 
-std::span<const FileTypeSpec> FileTypes();
+std::span<const FileTypeEntry> FileTypes();
 // The file type of a file name, its extension compared without regard to case.
-const FileTypeSpec* FileTypeOf(std::string_view fileName);
+const FileTypeEntry* FileTypeOf(std::string_view fileName);
 
 inline constexpr const char* kMimePackageFileName = "ovis.xml";
 

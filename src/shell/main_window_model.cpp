@@ -6,7 +6,7 @@
 namespace ovis {
 namespace {
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuEntry kMenus[] = {
     {MenuId::Projekt, " &Projekt "},       {MenuId::Bearbeiten, " &Bearbeiten "}, {MenuId::Ovis, " &Ovis "},
     {MenuId::Auswertung, " A&uswertung "}, {MenuId::Hilfe, " &Hilfe "},
 };
@@ -15,7 +15,7 @@ using C = MenuCommand;
 using M = MenuId;
 
 // command, menu, caption, button hint, shortcut, hidden, project, always disabled
-constexpr MenuItemSpec kItems[] = {
+constexpr MenuItemEntry kItems[] = {
     {C::NeuesProjekt, M::Projekt, "Neues Projekt...", nullptr, "", false, false, false},
     {C::ProjektOeffnen, M::Projekt, "Projekt öffnen...", "Projekt öffnen...", "", false, false, false},
     {C::ProjektSpeichernUnter, M::Projekt, "Projekt speichern unter...", "Projekt speichern unter...", "", false, true,
@@ -48,7 +48,7 @@ constexpr MenuItemSpec kItems[] = {
     {C::Info, M::Hilfe, "Info", nullptr, "", false, false, false},
 };
 
-constexpr EvaluationModeSpec kEvaluationModes[] = {
+constexpr EvaluationModeEntry kEvaluationModes[] = {
     {EvaluationMode::DataUnits, C::AuswertungUnits, "Datenauswertung  ( Interface - Units )", 9001, false},
     {EvaluationMode::Analyser, C::Analyser, "Datenauswertung  ( Analyser )", 9002, true},
     {EvaluationMode::Statistics, C::Statistik, "Datenauswertung  ( Statistik )", 9002, true},
@@ -63,20 +63,20 @@ bool IsInterfaceCommandButton(MenuCommand command) {
 
 }  // namespace
 
-std::span<const MenuSpec> Menus() { return kMenus; }
-std::span<const MenuItemSpec> MenuItems() { return kItems; }
+std::span<const MenuEntry> Menus() { return kMenus; }
+std::span<const MenuItemEntry> MenuItems() { return kItems; }
 
-const MenuItemSpec& MenuItem(MenuCommand command) {
-    auto it = std::find_if(std::begin(kItems), std::end(kItems), [&](const MenuItemSpec& i) { return i.command == command; });
+const MenuItemEntry& MenuItem(MenuCommand command) {
+    auto it = std::find_if(std::begin(kItems), std::end(kItems), [&](const MenuItemEntry& i) { return i.command == command; });
     if (it == std::end(kItems)) throw std::out_of_range("unknown menu command");
     return *it;
 }
 
-std::span<const EvaluationModeSpec> EvaluationModes() { return kEvaluationModes; }
+std::span<const EvaluationModeEntry> EvaluationModes() { return kEvaluationModes; }
 
-const EvaluationModeSpec& EvaluationModeOf(MenuCommand command) {
+const EvaluationModeEntry& EvaluationModeOf(MenuCommand command) {
     auto it = std::find_if(std::begin(kEvaluationModes), std::end(kEvaluationModes),
-                           [&](const EvaluationModeSpec& m) { return m.command == command; });
+                           [&](const EvaluationModeEntry& m) { return m.command == command; });
     if (it == std::end(kEvaluationModes)) throw std::out_of_range("not an evaluation command");
     return *it;
 }
@@ -97,7 +97,7 @@ std::string EditorFailureText(const std::string& error) { return "Exception: " +
 MainWindowModel::MainWindowModel(ProjectStore& store, ShellHooks& hooks) : store_(store), hooks_(hooks) {}
 
 ItemState MainWindowModel::State(MenuCommand command) const {
-    const MenuItemSpec& item = MenuItem(command);
+    const MenuItemEntry& item = MenuItem(command);
     bool enabled = true;
     if (item.alwaysDisabled) {
         enabled = false;
@@ -149,7 +149,7 @@ void MainWindowModel::EditorClosed(EditorSlot slot) { editorOpenFlags_[static_ca
 
 void MainWindowModel::EvaluationOpening(EvaluationMode mode) {
     auto it = std::find_if(std::begin(kEvaluationModes), std::end(kEvaluationModes),
-                           [&](const EvaluationModeSpec& m) { return m.mode == mode; });
+                           [&](const EvaluationModeEntry& m) { return m.mode == mode; });
     if (it != std::end(kEvaluationModes) && it->holdsProjectCommands) EditorOpening(EditorSlot::EvaluationWindow);
 }
 

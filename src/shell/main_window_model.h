@@ -15,7 +15,7 @@ namespace ovis {
 
 enum class MenuId { Projekt, Bearbeiten, Ovis, Auswertung, Hilfe };
 
-struct MenuSpec {
+struct MenuEntry {
     MenuId id;
     const char* caption;  // drop-down button text with its mnemonic
 };
@@ -52,7 +52,7 @@ enum class MenuCommand {
     Info,
 };
 
-struct MenuItemSpec {
+struct MenuItemEntry {
     MenuCommand command;
     MenuId menu;
     const char* caption;
@@ -64,15 +64,15 @@ struct MenuItemSpec {
 };
 
 // The five drop-down menus in tool bar order.
-std::span<const MenuSpec> Menus();
+std::span<const MenuEntry> Menus();
 // Every menu item, grouped by menu in menu order; tool buttons follow the same order.
-std::span<const MenuItemSpec> MenuItems();
-const MenuItemSpec& MenuItem(MenuCommand command);
+std::span<const MenuItemEntry> MenuItems();
+const MenuItemEntry& MenuItem(MenuCommand command);
 
 // The evaluation window's modes and the items that open them.
 enum class EvaluationMode { DataUnits, Analyser, Statistics, Video };
 
-struct EvaluationModeSpec {
+struct EvaluationModeEntry {
     EvaluationMode mode;
     MenuCommand command;
     const char* caption;
@@ -80,8 +80,8 @@ struct EvaluationModeSpec {
     bool holdsProjectCommands;       // disables opening and save-as like an editor (entry 7)
 };
 
-std::span<const EvaluationModeSpec> EvaluationModes();
-const EvaluationModeSpec& EvaluationModeOf(MenuCommand command);
+std::span<const EvaluationModeEntry> EvaluationModes();
+const EvaluationModeEntry& EvaluationModeOf(MenuCommand command);
 
 // Index meanings of `EditorOpenFlags`.
 enum class EditorSlot : std::size_t {

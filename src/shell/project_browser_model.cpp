@@ -43,7 +43,7 @@ std::string SizeText(std::uintmax_t bytes) { return std::to_string(std::max<std:
 
 std::string TypeName(std::string_view name, bool folder) {
     if (folder) return "Dateiordner";
-    if (const FileTypeSpec* type = FileTypeOf(name)) return type->typeName;
+    if (const FileTypeEntry* type = FileTypeOf(name)) return type->typeName;
     std::string extension = fs::path(std::string(name)).extension().string();
     if (extension.size() <= 1) return "Datei";
     std::string upper = extension.substr(1);

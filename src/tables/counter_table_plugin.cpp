@@ -146,8 +146,8 @@ void CounterTablePlugin::ApplyChooser(TCounterRecord& row, int column, std::size
     }
 }
 
-std::optional<NumberColumnSpec> CounterTablePlugin::NumberColumn(int column) const {
-    if (IsValueColumn(column)) return NumberColumnSpec{kCounterMaskDigits, kMaxCounterMaskValue};
+std::optional<NumberColumnLimits> CounterTablePlugin::NumberColumn(int column) const {
+    if (IsValueColumn(column)) return NumberColumnLimits{kCounterMaskDigits, kMaxCounterMaskValue};
     return std::nullopt;
 }
 

@@ -42,7 +42,7 @@ public:
     CellAction ClickAction(MouseButton button, int column) const override;
     std::vector<std::string> ChooserItems(const TCounterRecord& cursorRow, int column) const override;
     void ApplyChooser(TCounterRecord& row, int column, std::size_t item) const override;
-    std::optional<NumberColumnSpec> NumberColumn(int column) const override;
+    std::optional<NumberColumnLimits> NumberColumn(int column) const override;
     std::int32_t NumberValue(const TCounterRecord& row, int column) const override;
     void StoreNumber(TCounterRecord& row, int column, std::int32_t value) const override;
     bool InlineEditable(int column) const override;

@@ -128,8 +128,8 @@ void GroupTablePlugin::ApplyChooser(TGruppeRecord& row, int column, std::size_t 
     }
 }
 
-std::optional<NumberColumnSpec> GroupTablePlugin::NumberColumn(int column) const {
-    if (column == col::kDelay) return NumberColumnSpec{5, kMaxGroupDelayMinutes};
+std::optional<NumberColumnLimits> GroupTablePlugin::NumberColumn(int column) const {
+    if (column == col::kDelay) return NumberColumnLimits{5, kMaxGroupDelayMinutes};
     return std::nullopt;
 }
 

@@ -35,7 +35,7 @@ public:
     CellAction ClickAction(MouseButton button, int column) const override;
     std::vector<std::string> ChooserItems(const TGruppeRecord& cursorRow, int column) const override;
     void ApplyChooser(TGruppeRecord& row, int column, std::size_t item) const override;
-    std::optional<NumberColumnSpec> NumberColumn(int column) const override;
+    std::optional<NumberColumnLimits> NumberColumn(int column) const override;
     std::int32_t NumberValue(const TGruppeRecord& row, int column) const override;
     std::int32_t ShownNumber(const TGruppeRecord& row, int column, std::int32_t clipped) const override;
     void StoreNumber(TGruppeRecord& row, int column, std::int32_t value) const override;

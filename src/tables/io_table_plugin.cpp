@@ -131,8 +131,8 @@ void IoTablePlugin::ApplyChooser(TIoRecord& row, int column, std::size_t item) c
     }
 }
 
-std::optional<NumberColumnSpec> IoTablePlugin::NumberColumn(int column) const {
-    if (column == io_column::kOnDelay || column == io_column::kOffDelay) return NumberColumnSpec{5, kMaxDelay};
+std::optional<NumberColumnLimits> IoTablePlugin::NumberColumn(int column) const {
+    if (column == io_column::kOnDelay || column == io_column::kOffDelay) return NumberColumnLimits{5, kMaxDelay};
     return std::nullopt;
 }
 

@@ -393,7 +393,7 @@ private:
     struct NumberEdit {
         int column = 0;
         int first = 0;
-        NumberColumnSpec format;
+        NumberColumnLimits format;
         std::vector<std::int32_t> shown;  // per selected row
     };
     struct InlineEdit {

@@ -14,7 +14,7 @@
 
 namespace ovis {
 
-struct NumberColumnSpec {
+struct NumberColumnLimits {
     int maxDigits = 5;
     std::int32_t maximum = 0;  // typed values are clipped to it
 };
@@ -41,7 +41,7 @@ public:
     }
     virtual void ApplyChooser(Record& row, int column, std::size_t item) const { (void)row, (void)column, (void)item; }
 
-    virtual std::optional<NumberColumnSpec> NumberColumn(int column) const {
+    virtual std::optional<NumberColumnLimits> NumberColumn(int column) const {
         (void)column;
         return std::nullopt;
     }

@@ -24,7 +24,7 @@ TEST(FileTypes, ExtensionsAndTypeNames) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        const FileTypeSpec* type = FileTypeOf(c.file);
+        const FileTypeEntry* type = FileTypeOf(c.file);
         if (!c.typeName) {
             EXPECT_EQ(type, nullptr);
         } else {

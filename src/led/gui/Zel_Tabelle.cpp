@@ -25,8 +25,16 @@ namespace col = led_column;
 
 constexpr const char* kNotRepresentable = "Der Text enthält ein Zeichen, das die Codepage 1252 nicht darstellen kann.";
 
-EditorWindowSpec TabelleSpec() {
-    EditorWindowSpec layout;
+ClickKind KindOf(Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ShiftModifier) return ClickKind::Shift;
+    if (modifiers & Qt::ControlModifier) return ClickKind::Ctrl;
+    return ClickKind::Plain;
+}
+
+}  // namespace
+
+EditorWindowLayout TabelleLayout() {
+    EditorWindowLayout layout;
     layout.caption = QStringLiteral(" LED");
     layout.helpContext = kLedHelpContext;
     layout.columnWidths = {24, 128, 30, 30, 34, 30, 26, 37, 30, 30, 80, 37, 30, 40, 98};
@@ -47,21 +55,13 @@ EditorWindowSpec TabelleSpec() {
     return layout;
 }
 
-ClickKind KindOf(Qt::KeyboardModifiers modifiers) {
-    if (modifiers & Qt::ShiftModifier) return ClickKind::Shift;
-    if (modifiers & Qt::ControlModifier) return ClickKind::Ctrl;
-    return ClickKind::Plain;
-}
-
-}  // namespace
-
 TFormTabelle::TFormTabelle(ProjectStore& store, Dialogs& dialogs, FontRasterizer& rasterizer, TabelleHooks hooks,
                            QWidget* parent)
     : TFormTabelle(std::make_unique<LedEditor>(store, dialogs, rasterizer), store, dialogs, std::move(hooks), parent) {}
 
 TFormTabelle::TFormTabelle(std::unique_ptr<LedEditor> led, ProjectStore& store, Dialogs& dialogs, TabelleHooks hooks,
                            QWidget* parent)
-    : TableEditorWindow(led->Table(), TabelleSpec(),
+    : TableEditorWindow(led->Table(), TabelleLayout(),
                         EditorHooks{[this] { Closed(); }, hooks.editor.showHelp}, parent),
       led_(std::move(led)),
       store_(store),

@@ -22,6 +22,9 @@ class TFormModToMod;
 class TFormSonderZchn;
 class LedFontDialog;
 
+// The LED table's columns and titles, shared with the program editor's "LED" page.
+EditorWindowLayout TabelleLayout();
+
 struct TabelleHooks {
     EditorHooks editor;                             // window closed, help
     std::function<void(std::size_t rows)> saved;  // after every successful save, with the row count

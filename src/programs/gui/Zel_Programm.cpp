@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "led/gui/Zel_Tabelle.h"
 #include "platform/gui/text_conversion.h"
 #include "programs/gui/io_module_view.h"
 #include "programs/program_columns.h"
@@ -33,8 +34,8 @@ namespace col = program_column;
 
 constexpr int kPreviewRows = 10;
 
-EditorWindowSpec ProgrammSpec() {
-    EditorWindowSpec layout;
+EditorWindowLayout ProgrammLayout() {
+    EditorWindowLayout layout;
     layout.caption = FromCore(ProgramCaption(kMainProgram));
     layout.helpContext = kProgramHelpContext;
     layout.columnWidths = {23, 128, 128, 53, 128, 35, 24, 49, 129};
@@ -49,15 +50,8 @@ EditorWindowSpec ProgrammSpec() {
     return layout;
 }
 
-EditorWindowSpec LedPageSpec() {
-    EditorWindowSpec layout;
-    layout.columnWidths = {24, 128};
-    layout.titles = {{QStringLiteral("Nr"), 0, 0}, {QStringLiteral("Meldung"), 1, 1}};
-    return layout;
-}
-
-EditorWindowSpec OutputDataPageSpec() {
-    EditorWindowSpec layout;
+EditorWindowLayout OutputDataPageLayout() {
+    EditorWindowLayout layout;
     layout.columnWidths = {24, 128, 125, 60, 106};
     layout.titles = {{QStringLiteral("Nr"), 0, 0},
                      {QStringLiteral("Datei"), 1, 1},
@@ -74,7 +68,7 @@ TFormProgramm::TFormProgramm(ProjectStore& store, Dialogs& dialogs, Trash& trash
 
 TFormProgramm::TFormProgramm(std::unique_ptr<ProgramEditor> program, ProjectStore& store, EditorHooks hooks,
                              QWidget* parent)
-    : TableEditorWindow(*program, ProgrammSpec(), hooks, parent),
+    : TableEditorWindow(*program, ProgrammLayout(), hooks, parent),
       program_(std::move(program)),
       store_(store),
       showHelp_(hooks.showHelp),
@@ -118,7 +112,7 @@ void TFormProgramm::BuildMenus() {
     connect(CopyAction(), &QAction::triggered, this, &TFormProgramm::KopierenClick);
 }
 
-TableGrid* TFormProgramm::AddReadOnlyPage(ProgramPage page, TableEditorModel& table, const EditorWindowSpec& layout,
+TableGrid* TFormProgramm::AddReadOnlyPage(ProgramPage page, TableEditorModel& table, const EditorWindowLayout& layout,
                                           QWidget* beside) {
     auto* widget = new QWidget;
     auto* row = new QHBoxLayout(widget);
@@ -144,14 +138,14 @@ void TFormProgramm::BuildPages() {
     pages_->addTab(BuildSelectionPage(), FromCore(std::string(ProgramPageCaption(ProgramPage::Selection))));
 
     ioModule_ = new IoModuleView;
-    AddReadOnlyPage(ProgramPage::Io, *references_.Table(ProgramPage::Io), KlPlanSpec(), ioModule_);
+    AddReadOnlyPage(ProgramPage::Io, *references_.Table(ProgramPage::Io), KlPlanLayout(), ioModule_);
     connect(PageGrid(ProgramPage::Io), &TableGrid::changed, this,
             [this] { ioModule_->Show(references_.CurrentIoModule()); });
-    AddReadOnlyPage(ProgramPage::Groups, *references_.Table(ProgramPage::Groups), GruppeSpec());
-    AddReadOnlyPage(ProgramPage::Led, *references_.Table(ProgramPage::Led), LedPageSpec());
-    AddReadOnlyPage(ProgramPage::Counters, *references_.Table(ProgramPage::Counters), CounterSpec());
-    AddReadOnlyPage(ProgramPage::Timers, *references_.Table(ProgramPage::Timers), TimerSpec());
-    AddReadOnlyPage(ProgramPage::OutputData, *references_.Table(ProgramPage::OutputData), OutputDataPageSpec());
+    AddReadOnlyPage(ProgramPage::Groups, *references_.Table(ProgramPage::Groups), GruppeLayout());
+    AddReadOnlyPage(ProgramPage::Led, *references_.Table(ProgramPage::Led), TabelleLayout());
+    AddReadOnlyPage(ProgramPage::Counters, *references_.Table(ProgramPage::Counters), CounterLayout());
+    AddReadOnlyPage(ProgramPage::Timers, *references_.Table(ProgramPage::Timers), TimerLayout());
+    AddReadOnlyPage(ProgramPage::OutputData, *references_.Table(ProgramPage::OutputData), OutputDataPageLayout());
 
     auto* ablageBox = new QWidget;
     auto* ablageLayout = new QHBoxLayout(ablageBox);
@@ -202,7 +196,7 @@ QWidget* TFormProgramm::BuildSelectionPage() {
             [this](const QPoint& at) { ContextMenu()->popup(programList_->viewport()->mapToGlobal(at)); });
     connect(programList_, &QTableWidget::currentCellChanged, this, [this](int row) { SelectProgram(row); });
 
-    auto* preview = new TableGrid(selection_.Preview(), ProgrammSpec().columnWidths, ProgrammSpec().titles, widget);
+    auto* preview = new TableGrid(selection_.Preview(), ProgrammLayout().columnWidths, ProgrammLayout().titles, widget);
     preview->View()->setFixedHeight(kPreviewRows * kGridRowHeight + 2 * preview->View()->frameWidth());
     preview->SetContextMenu(ContextMenu());
     connect(preview, &TableGrid::changed, this, &TFormProgramm::UpdatePageMenus);

@@ -72,7 +72,7 @@ private:
     void BuildMenus();
     void BuildPages();
     QWidget* BuildSelectionPage();
-    TableGrid* AddReadOnlyPage(ProgramPage page, TableEditorModel& table, const EditorWindowSpec& layout,
+    TableGrid* AddReadOnlyPage(ProgramPage page, TableEditorModel& table, const EditorWindowLayout& layout,
                                QWidget* beside = nullptr);
     void RefreshPages();
     void RefreshProgramList();

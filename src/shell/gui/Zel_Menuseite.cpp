@@ -74,9 +74,9 @@ void TMainForm::BuildMenus() {
         bar->setFloatable(false);
     }
 
-    for (const MenuSpec& menuSpec : Menus()) {
+    for (const MenuEntry& menuEntry : Menus()) {
         auto* button = new QToolButton(menuButtonBar_);
-        button->setText(FromCore(menuSpec.caption));
+        button->setText(FromCore(menuEntry.caption));
         button->setPopupMode(QToolButton::InstantPopup);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(true);
@@ -84,12 +84,12 @@ void TMainForm::BuildMenus() {
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
         auto* menu = new QMenu(button);
         button->setMenu(menu);
-        menuButtons_[menuSpec.id] = button;
+        menuButtons_[menuEntry.id] = button;
         menuButtonBar_->addWidget(button);
 
         bool firstButtonOfMenu = true;
-        for (const MenuItemSpec& item : MenuItems()) {
-            if (item.menu != menuSpec.id) continue;
+        for (const MenuItemEntry& item : MenuItems()) {
+            if (item.menu != menuEntry.id) continue;
             auto* action = new QAction(FromCore(item.caption), this);
             if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             if (item.buttonHint) {

@@ -3,9 +3,9 @@
 #include "tables/counter_columns.h"
 
 namespace ovis::gui {
-EditorWindowSpec CounterSpec() {
+EditorWindowLayout CounterLayout() {
     namespace col = counter_column;
-    EditorWindowSpec layout;
+    EditorWindowLayout layout;
     layout.caption = QStringLiteral(" Counter");
     layout.helpContext = kCounterHelpContext;
     layout.columnWidths = {24, 128, 128, 47, 56, 56, 49, 53, 126, 24};
@@ -25,7 +25,7 @@ TFormCounter::TFormCounter(ProjectStore& store, Dialogs& dialogs, CounterHooks h
     : TFormCounter(std::make_unique<CounterEditor>(store, dialogs), std::move(hooks), parent) {}
 
 TFormCounter::TFormCounter(std::unique_ptr<CounterEditor> counters, CounterHooks hooks, QWidget* parent)
-    : TableEditorWindow(counters->Table(), CounterSpec(), hooks.editor, parent), counters_(std::move(counters)) {
+    : TableEditorWindow(counters->Table(), CounterLayout(), hooks.editor, parent), counters_(std::move(counters)) {
     counters_->SetSavedCallback(std::move(hooks.saved));
     Refresh();
 }

@@ -16,7 +16,7 @@ namespace ovis::gui {
 
 // The window's layout: caption, help context, column widths and titles (also the columns of the
 // program editor's read-only page of this table).
-EditorWindowSpec CounterSpec();
+EditorWindowLayout CounterLayout();
 
 struct CounterHooks {
     EditorHooks editor;           // window closed, help

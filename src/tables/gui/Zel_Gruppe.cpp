@@ -7,9 +7,9 @@
 #include "tables/group_columns.h"
 
 namespace ovis::gui {
-EditorWindowSpec GruppeSpec() {
+EditorWindowLayout GruppeLayout() {
     namespace col = group_column;
-    EditorWindowSpec layout;
+    EditorWindowLayout layout;
     layout.caption = QStringLiteral(" Gruppen");
     layout.helpContext = kGroupHelpContext;
     layout.columnWidths = {24, 128, 127, 33, 46, 44, 35, 28, 105};
@@ -29,7 +29,7 @@ TFormGruppe::TFormGruppe(ProjectStore& store, Dialogs& dialogs, GruppeHooks hook
 
 TFormGruppe::TFormGruppe(std::unique_ptr<GroupEditor> groups, ProjectStore& store, Dialogs& dialogs,
                          GruppeHooks hooks, QWidget* parent)
-    : TableEditorWindow(groups->Table(), GruppeSpec(), hooks.editor, parent),
+    : TableEditorWindow(groups->Table(), GruppeLayout(), hooks.editor, parent),
       groups_(std::move(groups)),
       store_(store),
       dialogs_(dialogs),

@@ -9,8 +9,8 @@
 #include "tables/gui/terminal_panel_widget.h"
 
 namespace ovis::gui {
-EditorWindowSpec KlPlanSpec() {
-    EditorWindowSpec layout;
+EditorWindowLayout KlPlanLayout() {
+    EditorWindowLayout layout;
     layout.caption = QStringLiteral(" I / O");
     layout.helpContext = kIoHelpContext;
     layout.editMenuHelpContext = kIoEditMenuHelpContext;
@@ -31,7 +31,7 @@ TFormKlPlan::TFormKlPlan(ProjectStore& store, Dialogs& dialogs, KlPlanHooks hook
     : TFormKlPlan(std::make_unique<IoEditor>(store, dialogs), std::move(hooks), parent) {}
 
 TFormKlPlan::TFormKlPlan(std::unique_ptr<IoEditor> io, KlPlanHooks hooks, QWidget* parent)
-    : TableEditorWindow(io->Table(), KlPlanSpec(), hooks.editor, parent), io_(std::move(io)) {
+    : TableEditorWindow(io->Table(), KlPlanLayout(), hooks.editor, parent), io_(std::move(io)) {
     io_->SetSavedCallback(std::move(hooks.saved));
 
     panel_ = new TerminalPanelWidget(*io_, this);

@@ -20,7 +20,7 @@ class TerminalPanelWidget;
 
 // The window's layout: caption, help context, column widths and titles (also the columns of the
 // program editor's read-only page of this table).
-EditorWindowSpec KlPlanSpec();
+EditorWindowLayout KlPlanLayout();
 
 struct KlPlanHooks {
     EditorHooks editor;                        // window closed, help

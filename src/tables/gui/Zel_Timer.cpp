@@ -24,8 +24,8 @@ CalendarDate ToCalendarDate(const QDate& date) { return {date.year(), date.month
 
 }  // namespace
 
-EditorWindowSpec TimerSpec() {
-    EditorWindowSpec layout;
+EditorWindowLayout TimerLayout() {
+    EditorWindowLayout layout;
     layout.caption = QStringLiteral(" Timer");
     layout.helpContext = kTimerHelpContext;
     layout.columnWidths = {24, 127, 64, 53};
@@ -40,7 +40,7 @@ TFormTimer::TFormTimer(ProjectStore& store, Dialogs& dialogs, const Clock& clock
     : TFormTimer(std::make_unique<TimerEditor>(store, dialogs, clock), std::move(hooks), parent) {}
 
 TFormTimer::TFormTimer(std::unique_ptr<TimerEditor> timers, TimerHooks hooks, QWidget* parent)
-    : TableEditorWindow(timers->Table(), TimerSpec(), hooks.editor, parent), timers_(std::move(timers)) {
+    : TableEditorWindow(timers->Table(), TimerLayout(), hooks.editor, parent), timers_(std::move(timers)) {
     timers_->SetSavedCallback(std::move(hooks.saved));
     BuildMenus();
     BuildCalendar();

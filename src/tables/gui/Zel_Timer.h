@@ -24,7 +24,7 @@ namespace ovis::gui {
 
 // The window's layout: caption, help context, column widths and titles (also the columns of the
 // program editor's read-only page of this table).
-EditorWindowSpec TimerSpec();
+EditorWindowLayout TimerLayout();
 
 struct TimerHooks {
     EditorHooks editor;           // window closed, help

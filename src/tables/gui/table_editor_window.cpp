@@ -15,7 +15,7 @@
 
 namespace ovis::gui {
 
-TableEditorWindow::TableEditorWindow(TableEditorModel& model, EditorWindowSpec layout, EditorHooks hooks, QWidget* parent)
+TableEditorWindow::TableEditorWindow(TableEditorModel& model, EditorWindowLayout layout, EditorHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       model_(model),

@@ -15,7 +15,7 @@ class QMenuBar;
 
 namespace ovis::gui {
 
-struct EditorWindowSpec {
+struct EditorWindowLayout {
     QString caption;
     int helpContext = 0;
     int editMenuHelpContext = 0;  // 0: the edit menu uses `helpContext`
@@ -33,7 +33,7 @@ struct EditorHooks {
 class TableEditorWindow : public QWidget {
     Q_OBJECT
 public:
-    TableEditorWindow(TableEditorModel& model, EditorWindowSpec layout, EditorHooks hooks, QWidget* parent = nullptr);
+    TableEditorWindow(TableEditorModel& model, EditorWindowLayout layout, EditorHooks hooks, QWidget* parent = nullptr);
 
     // Opening from the main window: the per-opening state is reset, the grid rebuilt from the
     // table (nothing is reloaded) and the window shown in its normal size.
@@ -82,7 +82,7 @@ private:
     void ShowHelp(int context);
 
     TableEditorModel& model_;
-    EditorWindowSpec layout_;
+    EditorWindowLayout layout_;
     EditorHooks hooks_;
     TableGrid* grid_ = nullptr;
     QHBoxLayout* body_ = nullptr;
