@@ -89,7 +89,7 @@ void TRecording::Clear() {
 
 void TRecording::Save() {
     if (path_.empty()) throw IoError("E/A-Fehler: Es ist keine Aufzeichnung geladen, die gespeichert werden könnte.");
-    WriteFileAtomically(path_, BytesOf(events_.data(), count_));
+    WriteBytesAtomically(path_, BytesOf(events_.data(), count_));
     TakeSavedCopy();
 }
 

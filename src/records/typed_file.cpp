@@ -212,7 +212,9 @@ Bytes ReadFileOrThrow(const fs::path& path) {
     return ReadWholeOpened(fd, info, path);
 }
 
-void WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
+void WriteFileAtomically(const fs::path& path, const Bytes& bytes) { WriteBytesAtomically(path, bytes); }
+
+void WriteBytesAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     const fs::path target = FollowLinks(path);
     struct stat existing {};

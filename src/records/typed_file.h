@@ -60,7 +60,9 @@ Bytes ReadFileOrThrow(const std::filesystem::path& path);
 // keeps its mode and owner. IoError, and the file unchanged, when it fails or when the
 // existing file is not writable (no write permission for its owner or for this process)
 // or is no regular file.
-void WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+void WriteFileAtomically(const std::filesystem::path& path, const Bytes& bytes);
+// The same for bytes that the caller holds elsewhere (a preallocated buffer).
+void WriteBytesAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Creates a directory with any missing parents; IoError when it cannot be created.
 void CreateDirectoryOrThrow(const std::filesystem::path& dir);
