@@ -1,4 +1,5 @@
-// ovisctl check PROJEKTVERZEICHNIS TABELLE: the save check of a table, as its editor runs it.
+// ovisctl check PROJEKTVERZEICHNIS TABELLE: the save check of a table, as its editor runs it;
+// "program NAME" checks a program.
 #include <iostream>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 #include "cli/stderr_dialogs.h"
 #include "records/io_error.h"
 #include "records/terminal_text.h"
+#include "programs/program_check.h"
 #include "project/project_store.h"
 #include "tables/table_save_checks.h"
 
@@ -17,31 +19,42 @@ namespace {
 constexpr int kCheckPassed = 0;
 constexpr int kCheckFailed = 1;
 constexpr int kProjectUnreadable = 2;
+constexpr const char* kProgramWord = "program";
 
 std::string TableWords() {
     std::string words;
     for (const auto& check : TableSaveChecks()) words += (words.empty() ? "" : ", ") + std::string(check.word);
-    return words;
+    return words + ", " + kProgramWord + " PROGRAMM";
 }
 
 int CheckCommand(const std::vector<std::string>& args) {
-    Arguments a(args, {}, {}, 2);
+    Arguments a(args, {}, {}, 3);
     const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
     const std::string& word = a.Required(1, "TABELLE");
+    const bool program = word == kProgramWord;
     const TableSaveCheck* check = FindTableSaveCheck(word);
-    if (!check) throw UsageError("unbekannte Tabelle \"" + word + "\" (bekannt: " + TableWords() + ")");
+    if (!check && !program) throw UsageError("unbekannte Tabelle \"" + word + "\" (bekannt: " + TableWords() + ")");
+    const std::string programName = program ? a.Required(2, "PROGRAMM") : std::string();
+    if (!program && a.Positional().size() > 2) throw UsageError("nur Programme werden mit Namen geprüft");
 
     auto tables = std::make_unique<ProjectTables>();
     StderrDialogs dialogs;
     ProjectStore store(*tables, dialogs, projectDir.parent_path());
     try {
         store.LoadAllTablesFrom(projectDir);
+        if (program) {
+            if (!ProgramFileExists(projectDir, programName)) {
+                std::cerr << "Das Programm \"" << EscapeControlCharacters(programName) << "\" existiert nicht.\n";
+                return kProjectUnreadable;
+            }
+            tables->program.Load(projectDir, programName);
+        }
     } catch (const IoError& e) {
         std::cerr << TerminalLines(e.what()) << '\n';
         return kProjectUnreadable;
     }
 
-    const auto failure = check->run(*tables);
+    const auto failure = program ? CheckProgramForSave(*tables, projectDir) : check->run(*tables);
     if (!failure) {
         std::cout << "ok\n";
         return kCheckPassed;
@@ -50,7 +63,8 @@ int CheckCommand(const std::vector<std::string>& args) {
     return kCheckFailed;
 }
 
-CommandRegistration check{"check", "check PROJEKTVERZEICHNIS TABELLE   (TABELLE: " + TableWords() + ")", CheckCommand};
+CommandRegistration check{"check", "check PROJEKTVERZEICHNIS TABELLE   (TABELLE: " + TableWords() + ")",
+                          CheckCommand};
 
 }  // namespace
 }  // namespace ovis::cli

@@ -93,6 +93,11 @@ public:
     // The firmware file of the software update; IFACE.BIN of the base directory unless set.
     void SetFirmwareFile(std::filesystem::path file) { firmwareFile_ = std::move(file); }
 
+    // The image transfer of "Neukonfiguration" (set by who knows the project's tables).
+    void SetTransferConfiguration(std::function<bool(bool withBackup, ProgressWindow& progress)> transfer) {
+        hooks_.transferConfiguration = std::move(transfer);
+    }
+
     // Command 7 with the number of online messages.
     void SendOnlineStart();
 

@@ -5,6 +5,8 @@
 
 #include "records/codepage.h"
 #include "records/typed_file.h"
+#include "project/listed_files.h"
+#include "project/output_file_table.h"
 #include "project/project_names.h"
 #include "project/staged_directory.h"
 #include "tables/table_capacity.h"
@@ -17,18 +19,6 @@ namespace {
 fs::path WithTrailingSeparator(fs::path p) {
     if (!p.empty() && !p.has_filename()) return p;
     return p / "";
-}
-
-// The count of "*.ofa" recordings in a directory; 0 when it does not exist.
-std::size_t CountRecordings(const fs::path& dir) {
-    std::size_t count = 0;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string ext = it->path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        if (ext == ".ofa" && it->is_regular_file(ec)) ++count;
-    }
-    return count;
 }
 
 }  // namespace
@@ -81,9 +71,7 @@ void ProjectStore::LoadAllTablesFrom(const fs::path& dir) {
         if (auto message = LoadOverflowMessage(fileName, result)) dialogs_.Information(*message);
     };
     note(kIoFileName, LoadIoTable(tables_.io, dir));
-    fs::path output = ResolveInDirectory(ResolveInDirectory(dir, "Daten"), "Datenausgabe");
-    tables_.outputRecordingCount =
-        CountRecordings(ResolveInDirectory(output, ToUtf8(tables_.parameters.Record().Ordner[kOutputFolder].view())));
+    tables_.outputRecordingCount = ListedFileNames(OutputFolderPath(dir, tables_.parameters.Record()), ".ofa").size();
     tables_.signalNames.Load(dir);
     note(kGroupFileName, tables_.groups.Load(ResolveInDirectory(dir, kGroupFileName)));
     note(kCounterFileName, tables_.counters.Load(ResolveInDirectory(dir, kCounterFileName)));

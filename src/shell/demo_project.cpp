@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "config/module_types.h"
+#include "programs/program_files.h"
+#include "programs/program_texts.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "project/project_store.h"
@@ -67,6 +69,35 @@ TLedRecord DemoGreeting() {
     return r;
 }
 
+// A program line; names are UTF-8.
+TProgrammLine DemoLine(std::size_t position, const char* name, const char* a, const char* logic, const char* b,
+                       std::int32_t wert, const char* unit, const char* order = kNoOrder, const char* c = "") {
+    TProgrammLine line = NewProgramLine(position);
+    line.Bezeichnung = RecordText(name);
+    line.MeldungA = RecordText(a);
+    line.Logik = logic;
+    line.MeldungB = RecordText(b);
+    line.Wert = wert;
+    line.Einheit = unit;
+    line.Order = order;
+    line.MeldungC = RecordText(c);
+    return line;
+}
+
+// "Main" and the sub-program "Lüftung": door and fan messages from the terminal plan.
+void WriteDemoPrograms(const std::filesystem::path& dir) {
+    const TProgrammLine main[] = {
+        DemoLine(0, "Tür offen", "Meldung 1", "AND NOT", "Meldung 2", 500, "Milli"),
+        DemoLine(1, "Türalarm", "Tür offen", "OR", "Meldung 3", 30, "Sek", "ENABLE", "Begrüßung"),
+    };
+    WriteRecords(ProgramFilePath(dir, kMainProgram), main, std::size(main));
+    const TProgrammLine fan[] = {
+        DemoLine(0, "Lüfter an", "Meldung 4", "TRUE", "", 1, "Min"),
+        DemoLine(1, "Lüfter Störung", "Lüfter an", "AND NOT", "Meldung 5", 0, "Milli", "SET", "Türalarm"),
+    };
+    WriteRecords(ProgramFilePath(dir, "Lüftung"), fan, std::size(fan));
+}
+
 // Fills the freshly written file set in `dir` with the demo's ring, folders, terminal plan,
 // designations and display.
 void CompleteDemoProject(ProjectStore& store, const std::filesystem::path& dir) {
@@ -95,6 +126,7 @@ void CompleteDemoProject(ProjectStore& store, const std::filesystem::path& dir) 
     tables.ledParameters.Save(dir);
     tables.led.Append(DemoGreeting());
     tables.led.Save(ResolveInDirectory(dir, kLedFileName));
+    WriteDemoPrograms(dir);
 }
 
 }  // namespace

@@ -45,6 +45,9 @@ SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args) {
             line.options.freezeAfter = int(ParseNumber(option, value(), 0, 1000000));
         } else if (option == "--link") {
             line.link = value();
+        } else if (option == "--dump-memory") {
+            line.dumpPrefix = value();
+            if (line.dumpPrefix->empty()) throw std::invalid_argument("Option --dump-memory erwartet ein Präfix");
         } else {
             throw std::invalid_argument("Unbekannte Option " + option);
         }

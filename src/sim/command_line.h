@@ -21,6 +21,8 @@ inline constexpr const char* kUsage =
     "  --seed S        Startwert der Verfälschung\n"
     "  --freeze-after N  hört nach dem N-ten empfangenen Telegramm und seinem Abschluss nichts mehr\n"
     "  --link PFAD     legt PFAD als symbolische Verknüpfung auf das Pseudo-Terminal an\n"
+    "  --dump-memory PRÄFIX  schreibt die Speicherbereiche 1 bis 3 beim Beenden und bei jedem\n"
+    "                  SIGUSR1 in die Dateien PRÄFIX1.bin, PRÄFIX2.bin und PRÄFIX3.bin (je 65536 Bytes)\n"
     "Jedes empfangene Telegramm wird als Zeile \"telegram ...\" ausgegeben. ovis-sim läuft, bis es\n"
     "mit SIGINT oder SIGTERM beendet wird.\n";
 
@@ -28,6 +30,7 @@ struct SimCommandLine {
     SimulatorOptions options;
     std::optional<std::string> device;
     std::optional<std::string> link;
+    std::optional<std::string> dumpPrefix;
     int baud = 0;  // 0: not given
 };
 

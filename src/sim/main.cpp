@@ -9,17 +9,33 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <thread>
 
 #include "link/termios_serial_port.h"
 #include "sim/command_line.h"
+#include "sim/memory_dump.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
 
 namespace {
 
 std::atomic<bool> stopRequested{false};
+std::atomic<bool> dumpRequested{false};
 
 extern "C" void OnSignal(int) { stopRequested = true; }
+extern "C" void OnDumpSignal(int) { dumpRequested = true; }
+
+// Writes the memory dump; a failure is reported and the simulator goes on.
+bool Dump(ovis::sim::SimulatorRunner& runner, const std::string& prefix) {
+    try {
+        runner.With([&](ovis::sim::InterfaceSimulator& s) { ovis::sim::WriteMemoryDump(s.Memory(), prefix); });
+        std::cout << "memory-dump " << prefix << std::endl;
+        return true;
+    } catch (const std::exception& e) {
+        std::cerr << "ovis-sim: " << e.what() << '\n';
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -44,6 +60,13 @@ int main(int argc, char** argv) {
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    if (line.dumpPrefix) {
+        // Installed before the device line is printed, so that a signal right after it is a dump.
+        struct sigaction dump {};
+        dump.sa_handler = OnDumpSignal;
+        sigemptyset(&dump.sa_mask);
+        sigaction(SIGUSR1, &dump, nullptr);
+    }
     std::signal(SIGPIPE, SIG_IGN);
 
     std::unique_ptr<PseudoTerminal> terminal;
@@ -77,12 +100,25 @@ int main(int argc, char** argv) {
     InstallStandardHandlers(simulator);
     SimulatorRunner runner(simulator, fd, paceBaud,
                            [](const ReceivedTelegram& received) { std::cout << TelegramLine(received) << std::endl; });
-    runner.Run(stopRequested);
+    int exitCode = 0;
+    if (line.dumpPrefix) {
+        std::atomic<bool> runnerStop{false};
+        std::thread running([&] { runner.Run(runnerStop); });
+        while (!stopRequested) {
+            if (dumpRequested.exchange(false)) Dump(runner, *line.dumpPrefix);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        runnerStop = true;
+        running.join();
+        if (!Dump(runner, *line.dumpPrefix)) exitCode = 1;
+    } else {
+        runner.Run(stopRequested);
+    }
 
     if (terminal && line.link) {
         std::error_code ec;
         std::filesystem::remove(*line.link, ec);
     }
     if (!terminal) ::close(fd);
-    return 0;
+    return exitCode;
 }

@@ -99,21 +99,14 @@ std::span<const OtherTable> SearchOrder(MessageTableKind saving) {
     return {};
 }
 
-std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span<PString<255>* const> names,
-                                              const OwnTableCheck& ownChecks, const MessageNames& others) {
+void TrimNames(std::span<PString<255>* const> names) {
     for (PString<255>* name : names) {
         std::string trimmed(TrimBlanks(name->view()));
         if (trimmed.size() != name->length()) *name = trimmed;
     }
+}
 
-    for (std::size_t r = 0; r < names.size(); ++r) {
-        if (names[r]->empty()) {
-            return CheckFailure{"Die Bezeichnung der Meldung in Zeile Nr. " + std::to_string(r + 1) + " fehlt!" + kCr +
-                                    kCr + "        Geben Sie bitte eine Bezeichnung an.",
-                                r + 1, kNameColumn};
-        }
-    }
-
+std::optional<CheckFailure> FindDuplicateName(std::span<PString<255>* const> names) {
     for (std::size_t r = 0; r < names.size(); ++r) {
         for (std::size_t s = r + 1; s < names.size(); ++s) {
             if (!NamesEqual(names[r]->view(), names[s]->view())) continue;
@@ -123,11 +116,11 @@ std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span
                                 s + 1, kNameColumn};
         }
     }
+    return std::nullopt;
+}
 
-    if (ownChecks) {
-        if (auto failure = ownChecks()) return failure;
-    }
-
+std::optional<CheckFailure> FindNameInOtherTables(MessageTableKind saving, std::span<PString<255>* const> names,
+                                                  const MessageNames& others) {
     for (const OtherTable& other : SearchOrder(saving)) {
         const auto& otherNames = others.Of(other.kind);
         for (std::size_t r = 0; r < names.size(); ++r) {
@@ -143,6 +136,27 @@ std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span
         }
     }
     return std::nullopt;
+}
+
+std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span<PString<255>* const> names,
+                                              const OwnTableCheck& ownChecks, const MessageNames& others) {
+    TrimNames(names);
+
+    for (std::size_t r = 0; r < names.size(); ++r) {
+        if (names[r]->empty()) {
+            return CheckFailure{"Die Bezeichnung der Meldung in Zeile Nr. " + std::to_string(r + 1) + " fehlt!" + kCr +
+                                    kCr + "        Geben Sie bitte eine Bezeichnung an.",
+                                r + 1, kNameColumn};
+        }
+    }
+
+    if (auto failure = FindDuplicateName(names)) return failure;
+
+    if (ownChecks) {
+        if (auto failure = ownChecks()) return failure;
+    }
+
+    return FindNameInOtherTables(saving, names, others);
 }
 
 }  // namespace ovis

@@ -54,20 +54,37 @@ std::span<const OtherTable> SearchOrder(MessageTableKind saving);
 // A table's own checks, run after the name checks within the table.
 using OwnTableCheck = std::function<std::optional<CheckFailure>()>;
 
+// Step 1 of the check: every name loses its leading and trailing blanks.
+void TrimNames(std::span<PString<255>* const> names);
+
+// The first pair of rows with equal names: the later row.
+std::optional<CheckFailure> FindDuplicateName(std::span<PString<255>* const> names);
+
+// The last step of the check: the first name of `names` that another table holds, the other
+// tables searched in the order for `saving`, each only when it has rows.
+std::optional<CheckFailure> FindNameInOtherTables(MessageTableKind saving, std::span<PString<255>* const> names,
+                                                  const MessageNames& others);
+
 // The whole check at save. `names` are the names of the table being saved in row order;
 // trimmed names are written back into them even when a later step fails. The first failing
 // step ends the check.
 std::optional<CheckFailure> CheckNamesForSave(MessageTableKind saving, std::span<PString<255>* const> names,
                                               const OwnTableCheck& ownChecks, const MessageNames& others);
 
+// The `Bezeichnung` fields of records, in row order.
+template <typename Record>
+std::vector<PString<255>*> RecordNames(std::span<Record> rows) {
+    std::vector<PString<255>*> names;
+    names.reserve(rows.size());
+    for (Record& row : rows) names.push_back(&row.Bezeichnung);
+    return names;
+}
+
 // The same for a table of records with a `Bezeichnung` field.
 template <typename Record>
 std::optional<CheckFailure> CheckRecordNamesForSave(MessageTableKind saving, std::span<Record> rows,
                                                     const OwnTableCheck& ownChecks, const MessageNames& others) {
-    std::vector<PString<255>*> names;
-    names.reserve(rows.size());
-    for (Record& row : rows) names.push_back(&row.Bezeichnung);
-    return CheckNamesForSave(saving, names, ownChecks, others);
+    return CheckNamesForSave(saving, RecordNames(rows), ownChecks, others);
 }
 
 }  // namespace ovis

@@ -278,6 +278,7 @@ public:
         TakeSnapshot();
         history_.PatchNewestRow(edit.row, edit.entry);
         plugin_.InlineEditFinished(Table().Row(edit.row), edit.column);
+        plugin_.InlineEditChanged(edit.row, edit.column, edit.entry);
         AfterChange();
     }
 

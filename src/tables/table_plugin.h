@@ -71,6 +71,10 @@ public:
     }
     // Called when an inline edit that changed the row ends, before the grid is rebuilt.
     virtual void InlineEditFinished(Record& row, int column) const { (void)row, (void)column; }
+    // Called after InlineEditFinished, with the row as it was when the edit began.
+    virtual void InlineEditChanged(std::size_t row, int column, const Record& entry) {
+        (void)row, (void)column, (void)entry;
+    }
 
     // A new row at 0-based `position`, from the first selected row when there is one.
     virtual Record NewRow(const Record* firstSelected, std::size_t position) const = 0;

@@ -190,7 +190,7 @@ TEST(SimConversation, FrozenAfterItsTelegramsHearsNothingMore) {
 TEST(SimCommandLine, ParsesTheOptions) {
     SimCommandLine line = ParseSimCommandLine(
         {"--address", "12", "--silent", "--garble", "0.25", "--baud", "9600", "--link", "/tmp/x", "--seed", "5",
-         "--freeze-after", "208"});
+         "--freeze-after", "208", "--dump-memory", "/tmp/speicher"});
     EXPECT_EQ(line.options.freezeAfter, 208);
     EXPECT_EQ(line.options.address, 12);
     EXPECT_TRUE(line.options.silent);
@@ -199,12 +199,14 @@ TEST(SimCommandLine, ParsesTheOptions) {
     EXPECT_EQ(line.link, "/tmp/x");
     EXPECT_EQ(line.options.seed, 5u);
     EXPECT_FALSE(line.device);
+    EXPECT_EQ(line.dumpPrefix, "/tmp/speicher");
+    EXPECT_FALSE(ParseSimCommandLine({}).dumpPrefix);
     EXPECT_EQ(ParseSimCommandLine({"--device", "/dev/ttyS1"}).device, "/dev/ttyS1");
 
     const std::vector<std::vector<std::string>> bad = {
         {"--address", "0"}, {"--address", "100"}, {"--address", "x"}, {"--garble", "1.5"},
         {"--baud"},         {"--verbose"},         {"--baud", "96oo"},   {"--garble", "nan"},
-        {"--freeze-after", "-1"},
+        {"--freeze-after", "-1"}, {"--dump-memory"}, {"--dump-memory", ""},
     };
     for (const auto& args : bad) EXPECT_THROW(ParseSimCommandLine(args), std::invalid_argument) << args[0];
 }

@@ -1,6 +1,7 @@
 #include "shell/gui/application_windows.h"
 
 #include "config/gui/Zel_Konfig.h"
+#include "link/configuration_image_transfer.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
@@ -17,6 +18,11 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     LinkController::Context context{dialogs, store.Tables().parameters, [this] { return store_.BaseDirectory(); }, *this};
     context.actionHooks.onlineMessageCount = [this] {
         return int(store_.Tables().io.Count() + store_.Tables().led.Count());
+    };
+    // "Neukonfiguration": the image of the current project from the tables in memory.
+    context.actionHooks.transferConfiguration = [this](bool withBackup, ProgressWindow& progress) {
+        return ConfigureProject(link_->link(), dialogs_, progress, store_.ProjectDirectory(), store_.Tables(),
+                                SystemClock().Now(), withBackup);
     };
     context.window = mainForm_.get();
     link_ = std::make_unique<LinkController>(std::move(context));

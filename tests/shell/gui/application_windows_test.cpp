@@ -4,6 +4,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "link/configuration_image_sources.h"
+#include "link/image_memory.h"
 #include "link/gui/link_controller.h"
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
@@ -157,8 +159,7 @@ private slots:
             std::vector<Answer> answers;
         } later[] = {{MenuCommand::CounterOnline, {}},
                      {MenuCommand::AnalyserOnline, {}},
-                     {MenuCommand::Reset, {Answer::Yes}},
-                     {MenuCommand::Neukonfiguration, {Answer::Yes}}};
+                     {MenuCommand::Reset, {Answer::Yes}}};
         for (const Later& l : later) {
             p.dialogs.boxes.clear();
             p.dialogs.answers.assign(l.answers.begin(), l.answers.end());
@@ -177,6 +178,36 @@ private slots:
         simulator.With([](sim::InterfaceSimulator& s) {
             QVERIFY(!s.Received().empty());
             QCOMPARE(int(s.Received().back().telegram.command), 3);
+        });
+        qunsetenv("OVIS_COM1");
+    }
+
+    void theDemoConfiguresFromTheMainWindow() {
+        sim::PseudoTerminal terminal;
+        qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
+        Program p;
+        p.OpenDemo();
+        sim::SimulatorThread simulator(sim::SimulatorOptions{.address = p.tables->parameters.Record().Nummer},
+                                       terminal.MasterFd());
+        p.dialogs.boxes.clear();
+        p.dialogs.answers = {Answer::Yes};
+        p.Main().Action(MenuCommand::Neukonfiguration)->trigger();
+        QCOMPARE(p.dialogs.boxes.size(), std::size_t(1));
+        QCOMPARE(p.dialogs.boxes[0].text, std::string("Ovis konfigurieren  o h n e  Datensicherung ?"));
+        QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LastActionCompleted(), 60000);
+        QCOMPARE(p.dialogs.boxes.size(), std::size_t(1));
+
+        const ConfigurationSources sources = LoadConfigurationSources(p.store->ProjectDirectory(), *p.tables);
+        const ConfigurationBuild build = BuildConfigurationImage(sources.Inputs(*p.tables, SystemClock().Now(), false));
+        QVERIFY(!build.checkFailure);
+        auto expected = test::MemoryAfter(build.image).Read(3, 0, sim::kAreaSize);
+        simulator.With([&](sim::InterfaceSimulator& s) {
+            QCOMPARE(int(s.Received().front().telegram.command), 1);
+            auto memory = s.Memory().Read(3, 0, sim::kAreaSize);
+            // The clock of the system header is taken when each image is built.
+            std::fill(memory.begin() + 0x8018, memory.begin() + 0x8020, 0);
+            std::fill(expected.begin() + 0x8018, expected.begin() + 0x8020, 0);
+            QVERIFY(memory == expected);
         });
         qunsetenv("OVIS_COM1");
     }

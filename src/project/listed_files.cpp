@@ -1,0 +1,55 @@
+#include "project/listed_files.h"
+
+#include <algorithm>
+
+#include "records/codepage.h"
+
+namespace ovis {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Upper case in code page 1252: ASCII letters and the accented Latin-1 letters.
+unsigned char UpperInCodePage(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+    return c;
+}
+
+std::string ListingKey(std::string_view name) {
+    std::string key = RecordText(name);
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](char c) { return static_cast<char>(UpperInCodePage(static_cast<unsigned char>(c))); });
+    return key;
+}
+
+bool HasExtension(const fs::path& path, std::string_view extension) {
+    const std::string ext = path.extension().string();
+    return ext.size() == extension.size() &&
+           std::equal(ext.begin(), ext.end(), extension.begin(), [](char a, char b) {
+               return UpperInCodePage(static_cast<unsigned char>(a)) == UpperInCodePage(static_cast<unsigned char>(b));
+           });
+}
+
+}  // namespace
+
+bool ListedBefore(std::string_view a, std::string_view b) {
+    const std::string keyA = ListingKey(a);
+    const std::string keyB = ListingKey(b);
+    if (keyA != keyB) return keyA < keyB;
+    return a < b;
+}
+
+std::vector<std::string> ListedFileNames(const fs::path& dir, std::string_view extension) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (HasExtension(it->path(), extension) && it->is_regular_file(typeError))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return ListedBefore(a, b); });
+    return names;
+}
+
+}  // namespace ovis
