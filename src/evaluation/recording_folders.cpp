@@ -2,15 +2,19 @@
 
 #include <algorithm>
 
+#include "link/configuration_image_messages.h"
+
 namespace ovis {
 namespace {
 
-bool IsOutputKind(const TIoRecord& row) {
-    return row.Typ == "Relais" || row.Typ == "LED" || row.Typ == "Opto" || row.Typ == "Trans";
+void AppendLedMessages(std::vector<int>& numbers, const MessageNumbering& numbering) {
+    const int first = numbering.FirstNumber(MessageKind::Led);
+    for (std::size_t i = 0; i < numbering.Count(MessageKind::Led); ++i) numbers.push_back(first + int(i));
 }
 
-void AppendLedMessages(std::vector<int>& numbers, std::size_t ioCount, std::size_t ledCount) {
-    for (std::size_t i = 0; i < ledCount; ++i) numbers.push_back(int(ioCount + i + 1));
+// I/O and LED messages come first in the numbering.
+int RecordedMessageCount(const MessageNumbering& numbering) {
+    return int(numbering.Count(MessageKind::Io) + numbering.Count(MessageKind::Led));
 }
 
 std::vector<int> GroupMembersOfFolder(std::string_view folderName, const GroupTable& groups, int messageCount) {
@@ -31,17 +35,23 @@ std::vector<int> GroupMembersOfFolder(std::string_view folderName, const GroupTa
 
 }  // namespace
 
-std::vector<int> FolderMessages(int folder, const IoTable& io, std::size_t ledCount, const GroupTable& groups,
-                                const TParameterRecord& parameters) {
+std::vector<int> FolderMessages(int folder, const MessageNumbering& numbering, std::span<const TIoRecord> io,
+                                const GroupTable& groups, const TParameterRecord& parameters) {
     std::vector<int> numbers;
     if (folder == kAllMessagesFolder || folder == kOutputFolder) {
-        for (std::size_t i = 0; i < io.Count(); ++i)
-            if (folder == kAllMessagesFolder || IsOutputKind(io.Row(i))) numbers.push_back(int(i + 1));
-        AppendLedMessages(numbers, io.Count(), ledCount);
+        const std::size_t ioCount = std::min(io.size(), numbering.Count(MessageKind::Io));
+        for (std::size_t i = 0; i < ioCount; ++i)
+            if (folder == kAllMessagesFolder || IsOutputRow(io[i])) numbers.push_back(int(i + 1));
+        AppendLedMessages(numbers, numbering);
     } else if (folder > kAllMessagesFolder && folder < kOutputFolder && !parameters.Ordner[folder].empty()) {
-        numbers = GroupMembersOfFolder(parameters.Ordner[folder].view(), groups, int(io.Count() + ledCount));
+        numbers = GroupMembersOfFolder(parameters.Ordner[folder].view(), groups, RecordedMessageCount(numbering));
     }
     return numbers;
+}
+
+std::string RecordedMessageName(const MessageNumbering& numbering, int number) {
+    if (number < 1 || number > RecordedMessageCount(numbering)) return {};
+    return numbering.Messages()[std::size_t(number - 1)].name;
 }
 
 int FolderIndexOf(const TParameterRecord& parameters, std::string_view name) {

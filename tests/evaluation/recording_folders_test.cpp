@@ -9,22 +9,25 @@ namespace {
 
 using Numbers = std::vector<int>;
 
-// I/O rows 1..6: AC, Relais, DC, LED, Opto, Trans; three LED rows (7..9); folders "Türen" (1),
+// I/O rows 1..6: AC, Relais, DC, LED, Opto, Trans; three LED rows (7..9), two counters (10, 11); folders "Türen" (1),
 // "Motor" (2), "Leer" (3, no group), and 4 without a name.
 class FolderMessagesTest : public testing::Test {
 protected:
     std::unique_ptr<IoTable> io = std::make_unique<IoTable>();
     std::unique_ptr<GroupTable> groups = std::make_unique<GroupTable>();
     TParameterRecord parameters{};
-    static constexpr std::size_t kLedRows = 3;
+    std::vector<TLedRecord> led = std::vector<TLedRecord>(3, TLedRecord{});
+    std::vector<TCounterRecord> counters = std::vector<TCounterRecord>(2, TCounterRecord{});
 
     FolderMessagesTest() {
         const char* kinds[] = {"AC", "Relais", "DC", "LED", "Opto", "Trans"};
         for (const char* kind : kinds) {
             TIoRecord row{};
             row.Typ = kind;
+            row.Bezeichnung = std::string("E/A ") + kind;
             io->Append(row);
         }
+        for (std::size_t i = 0; i < led.size(); ++i) led[i].Bezeichnung = "Text " + std::to_string(i + 1);
         const char* folders[] = {"Alle Meldungen", "T\xFCren", "Motor", "Leer"};
         for (int f = 0; f < 4; ++f) parameters.Ordner[f] = folders[f];
         parameters.Ordner[kOutputFolder] = "Ausgangsdaten";
@@ -44,7 +47,11 @@ protected:
         groups->Append(group);
     }
 
-    Numbers Folder(int folder) const { return FolderMessages(folder, *io, kLedRows, *groups, parameters); }
+    MessageNumbering Numbering() const {
+        return MessageNumbering(MessageSources{.io = io->Rows(), .led = led, .counters = counters, .groups = groups->Rows()});
+    }
+
+    Numbers Folder(int folder) const { return FolderMessages(folder, Numbering(), io->Rows(), *groups, parameters); }
 };
 
 TEST_F(FolderMessagesTest, MessagesOfEachKindOfFolder) {
@@ -63,6 +70,16 @@ TEST_F(FolderMessagesTest, MembersBeyondTheGroupsCountAreLeftOut) {
     EXPECT_EQ(Folder(2), (Numbers{2}));
     groups->Row(1).Anzahl = 1000;  // damaged: at most 100 members count
     EXPECT_EQ(Folder(2), (Numbers{2, 8, 9}));
+}
+
+TEST_F(FolderMessagesTest, RecordedNumbersNameIoAndLedMessagesOnly) {
+    const MessageNumbering numbering = Numbering();
+    EXPECT_EQ(RecordedMessageName(numbering, 1), "E/A AC");
+    EXPECT_EQ(RecordedMessageName(numbering, 6), "E/A Trans");
+    EXPECT_EQ(RecordedMessageName(numbering, 7), "Text 1");
+    EXPECT_EQ(RecordedMessageName(numbering, 9), "Text 3");
+    EXPECT_EQ(RecordedMessageName(numbering, 10), "") << "a counter is not recorded";
+    EXPECT_EQ(RecordedMessageName(numbering, 0), "");
 }
 
 TEST_F(FolderMessagesTest, FolderIndexOfItsName) {
