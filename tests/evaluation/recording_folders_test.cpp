@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+
+#include "tables/io_tables.h"
 
 namespace ovis {
 namespace {
@@ -48,7 +51,12 @@ protected:
     }
 
     MessageNumbering Numbering() const {
-        return MessageNumbering(MessageSources{.io = io->Rows(), .led = led, .counters = counters, .groups = groups->Rows()});
+        MessageSources sources{};
+        sources.io = io->Rows();
+        sources.led = led;
+        sources.counters = counters;
+        sources.groups = groups->Rows();
+        return MessageNumbering(sources);
     }
 
     Numbers Folder(int folder) const { return FolderMessages(folder, Numbering(), io->Rows(), *groups, parameters); }
