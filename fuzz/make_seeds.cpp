@@ -1,12 +1,13 @@
 // Writes the seed inputs of the fuzz targets into OUTDIR/<target>/: the files of the demo
 // project and of a new project, the conversations of the serial pass tests, and relay files
-// as a Server creates them and with requests and telegrams waiting.
+// as a Server creates them and with requests and telegrams waiting, and recording files.
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "evaluation/recording_events.h"
 #include "fuzz/project_files.h"
 #include "link/frame_code.h"
 #include "link/relay_record.h"
@@ -143,6 +144,28 @@ void WriteRelaySeeds(const fs::path& root) {
 }  // namespace
 }  // namespace ovis::fuzz
 
+namespace ovis::fuzz {
+namespace {
+
+// Recording files: the marker pair alone, a created day, one with events and one with a prefix.
+void WriteRecordingSeeds(const fs::path& root) {
+    SeedFolder seeds(root, "recording_file_fuzzer");
+    const auto day = test::CreatedDayFile(3);
+    seeds.Add(EncodeRecords(day.data(), 2));
+    seeds.Add(EncodeRecords(day.data(), day.size()));
+    auto events = day;
+    events.insert(events.begin() + 5, {test::MakeEvent(2, true, {3, 1, 8, 15, 30250, 7}),
+                                       test::MakeEvent(1, true, {3, 1, 8, 15, 30250, 7}),
+                                       test::MakeEvent(3, false, {2, 29, 12})});
+    seeds.Add(EncodeRecords(events.data(), events.size()));
+    std::vector<TRecordingEvent> prefixed(kRecordingPrefixRecords, test::MakeEvent(9, true, {}));
+    prefixed.insert(prefixed.end(), day.begin(), day.end());
+    seeds.Add(EncodeRecords(prefixed.data(), prefixed.size()));
+}
+
+}  // namespace
+}  // namespace ovis::fuzz
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: %s AUSGABEVERZEICHNIS\n", argv[0]);
@@ -153,6 +176,7 @@ int main(int argc, char** argv) {
         ovis::fuzz::WriteProjectSeeds(root);
         ovis::fuzz::WriteLineSeeds(root);
         ovis::fuzz::WriteRelaySeeds(root);
+        ovis::fuzz::WriteRecordingSeeds(root);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Fehler: %s\n", e.what());
         return 1;

@@ -39,15 +39,12 @@ int OpenRegularFile(const fs::path& path, struct stat& info) {
     return fd;
 }
 
-// Reads up to `maxBytes` and closes the file. A file that grew since `info` was taken is read on
-// up to the limit.
-FilePrefix ReadOpened(int fd, const struct stat& info, std::size_t maxBytes, const fs::path& path) {
-    FilePrefix prefix;
-    prefix.bytes.resize(std::min<std::uintmax_t>(maxBytes, std::uintmax_t(info.st_size)));
+// Reads into `data` until it is full or the file ends; returns the bytes read. On a read error the
+// file is closed and IoError thrown.
+std::size_t ReadSome(int fd, std::uint8_t* data, std::size_t size, const fs::path& path) {
     std::size_t filled = 0;
-    while (filled < maxBytes) {
-        if (filled == prefix.bytes.size()) prefix.bytes.resize(std::min<std::size_t>(maxBytes, filled + 65536));
-        ssize_t n = ::read(fd, prefix.bytes.data() + filled, prefix.bytes.size() - filled);
+    while (filled < size) {
+        ssize_t n = ::read(fd, data + filled, size - filled);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             int err = errno;
@@ -56,6 +53,21 @@ FilePrefix ReadOpened(int fd, const struct stat& info, std::size_t maxBytes, con
         }
         if (n == 0) break;
         filled += std::size_t(n);
+    }
+    return filled;
+}
+
+// Reads up to `maxBytes` and closes the file. A file that grew since `info` was taken is read on
+// up to the limit.
+FilePrefix ReadOpened(int fd, const struct stat& info, std::size_t maxBytes, const fs::path& path) {
+    FilePrefix prefix;
+    prefix.bytes.resize(std::min<std::uintmax_t>(maxBytes, std::uintmax_t(info.st_size)));
+    std::size_t filled = 0;
+    while (filled < maxBytes) {
+        if (filled == prefix.bytes.size()) prefix.bytes.resize(std::min<std::size_t>(maxBytes, filled + 65536));
+        const std::size_t n = ReadSome(fd, prefix.bytes.data() + filled, prefix.bytes.size() - filled, path);
+        filled += n;
+        if (filled < prefix.bytes.size()) break;
     }
     ::close(fd);
     prefix.bytes.resize(filled);
@@ -105,7 +117,7 @@ fs::path FollowLinks(const fs::path& path) {
     throw IoError(FileErrorText("Die Datei", path, ErrnoText(ELOOP)));
 }
 
-bool WriteAll(int fd, const Bytes& bytes) {
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -172,6 +184,17 @@ std::optional<FilePrefix> ReadFilePrefixWithRetries(const fs::path& path, std::s
     return ReadOpened(fd, info, maxBytes, path);
 }
 
+std::optional<FileRead> ReadFileIntoWithRetries(const fs::path& path, std::span<std::uint8_t> buffer, OpenRetry retry) {
+    struct stat info {};
+    int fd = OpenRegularFileWithRetries(path, retry, info);
+    if (fd < 0) return std::nullopt;
+    FileRead read;
+    read.bytesRead = ReadSome(fd, buffer.data(), buffer.size(), path);
+    ::close(fd);
+    read.fileSize = std::max<std::uintmax_t>(std::uintmax_t(info.st_size), read.bytesRead);
+    return read;
+}
+
 std::optional<Bytes> ReadFileWithRetries(const fs::path& path, OpenRetry retry) {
     struct stat info {};
     int fd = OpenRegularFileWithRetries(path, retry, info);
@@ -189,7 +212,9 @@ Bytes ReadFileOrThrow(const fs::path& path) {
     return ReadWholeOpened(fd, info, path);
 }
 
-void WriteFileAtomically(const fs::path& path, const Bytes& bytes) {
+void WriteFileAtomically(const fs::path& path, const Bytes& bytes) { WriteBytesAtomically(path, bytes); }
+
+void WriteBytesAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     const fs::path target = FollowLinks(path);
     struct stat existing {};

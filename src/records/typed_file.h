@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -38,6 +39,15 @@ struct FilePrefix {
 std::optional<FilePrefix> ReadFilePrefixWithRetries(const std::filesystem::path& path, std::size_t maxBytes,
                                                     OpenRetry retry = {});
 
+// Reads the first bytes of a file into `buffer` (at most its size) without allocating; opened and
+// checked as above. Nothing when the file cannot be opened after the given attempts.
+struct FileRead {
+    std::size_t bytesRead = 0;
+    std::uintmax_t fileSize = 0;
+};
+std::optional<FileRead> ReadFileIntoWithRetries(const std::filesystem::path& path, std::span<std::uint8_t> buffer,
+                                                OpenRetry retry = {});
+
 // Reads a whole file the same way. IoError as above and when it is longer than kMaxFileBytes.
 std::optional<Bytes> ReadFileWithRetries(const std::filesystem::path& path, OpenRetry retry = {});
 
@@ -51,6 +61,8 @@ Bytes ReadFileOrThrow(const std::filesystem::path& path);
 // existing file is not writable (no write permission for its owner or for this process)
 // or is no regular file.
 void WriteFileAtomically(const std::filesystem::path& path, const Bytes& bytes);
+// The same for bytes that the caller holds elsewhere (a preallocated buffer).
+void WriteBytesAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Creates a directory with any missing parents; IoError when it cannot be created.
 void CreateDirectoryOrThrow(const std::filesystem::path& dir);
