@@ -1,43 +1,38 @@
 #include "link/configuration_image_sources.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "evaluation/recording_event.h"
+#include "evaluation/recording_time.h"
 #include "records/typed_file.h"
 
 namespace ovis {
 
 namespace {
 
-constexpr std::size_t kRecordSize = 10;
-constexpr std::size_t kPrefixRecords = 10;
 constexpr std::size_t kMarkerRecords = 2;
-constexpr int kMonthStartDays[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
-std::uint16_t WordAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return std::uint16_t(bytes[offset] | bytes[offset + 1] << 8);
+TRecordingEvent RecordAt(std::span<const std::uint8_t> bytes, std::size_t index) {
+    TRecordingEvent record;
+    std::memcpy(&record, bytes.data() + index * sizeof record, sizeof record);
+    return record;
 }
 
 }  // namespace
 
-double RecordSeconds(std::span<const std::uint8_t, 10> record) {
-    const int month = std::clamp<int>(record[3], 1, 12);
-    const int day = record[4];
-    const std::uint16_t secondsAndMs = WordAt(record, 8);
-    return (day - 1) * 86400.0 + kMonthStartDays[month - 1] * 86400.0 + record[5] * 3600.0 + record[6] * 60.0 +
-           secondsAndMs / 1000 + (secondsAndMs % 1000) * 0.001 + record[7] * 0.00001;
-}
-
 std::vector<OutputEvent> RecordingFileEvents(std::span<const std::uint8_t> fileBytes, std::size_t maxEvents) {
-    std::size_t records = fileBytes.size() / kRecordSize;
+    const std::size_t records = fileBytes.size() / sizeof(TRecordingEvent);
     std::size_t first = 0;
-    if (records > 0 && WordAt(fileBytes, 0) != 0) first = std::min(records, kPrefixRecords);
-    if (first < records && WordAt(fileBytes, first * kRecordSize) == 0) first = std::min(records, first + kMarkerRecords);
+    if (records > 0 && RecordAt(fileBytes, 0).Meldung.get() != 0) first = std::min(records, kRecordingPrefixRecords);
+    if (first < records && RecordAt(fileBytes, first).Meldung.get() == 0)
+        first = std::min(records, first + kMarkerRecords);
     const std::size_t count = std::min(records - first, maxEvents);
     std::vector<OutputEvent> events;
     events.reserve(count);
     for (std::size_t i = first; i < first + count; ++i) {
-        std::span<const std::uint8_t, 10> record(fileBytes.data() + i * kRecordSize, kRecordSize);
-        events.push_back({WordAt(record, 0), RecordSeconds(record)});
+        const TRecordingEvent record = RecordAt(fileBytes, i);
+        events.push_back({record.Meldung.get(), EventSeconds(record)});
     }
     return events;
 }

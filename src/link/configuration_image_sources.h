@@ -14,9 +14,6 @@ namespace ovis {
 // records when the first word is 0. At most `maxEvents` are taken.
 std::vector<OutputEvent> RecordingFileEvents(std::span<const std::uint8_t> fileBytes, std::size_t maxEvents);
 
-// Seconds of the year of a 10-byte recording record.
-double RecordSeconds(std::span<const std::uint8_t, 10> record);
-
 struct ConfigurationSources {
     ProgramSet programs;
     std::vector<OutputFile> outputFiles;
