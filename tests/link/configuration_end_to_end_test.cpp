@@ -10,8 +10,7 @@
 #include "link/configuration_image_transfer.h"
 #include "link/configuration_project.h"
 #include "link/interface_actions.h"
-#include "link/link_fakes.h"
-#include "link/termios_serial_port.h"
+#include "link/terminal_pc.h"
 #include "sim/memory_dump.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
@@ -25,29 +24,14 @@ using namespace std::chrono_literals;
 
 constexpr LocalDateTime kNow{2026, 12, 10, 6, 15, 30, 0};
 
-struct ConfiguringPc {
-    ConfiguringPc(std::string device, test::ConfigurationProject& project) : device_(std::move(device)) {
-        parameters.Record().Nummer = project.tables->parameters.Record().Nummer;
-        port.ReopenPort();
-        link.SetState(link_state::kDone);
+// The PC side with "Neukonfiguration" building and sending the project's image.
+struct ConfiguringPc : test::TerminalPc {
+    ConfiguringPc(std::string device, test::ConfigurationProject& project)
+        : TerminalPc(std::move(device), project.tables->parameters.Record().Nummer) {
         actions.SetTransferConfiguration([this, &project](bool withBackup, ProgressWindow& progress) {
             return ConfigureProject(link, dialogs, progress, project.Dir(), *project.tables, kNow, withBackup);
         });
     }
-
-    std::string device_;
-    SystemParameters parameters;
-    TermiosSerialPort termios;
-    test::CountingDelay delay;
-    test::ScriptedDialogs dialogs;
-    NullPump pump;
-    Rs232Port port{termios, parameters, [this](int) -> std::optional<std::string> { return device_; }, delay};
-    Link link{port, dialogs, pump, delay, [] { return RelaySettings{}; }};
-    test::RecordingTimer timer;
-    test::RecordingProgress progress;
-    NoOpenEditors editors;
-    test::TempDir base;
-    InterfaceActions actions{link, dialogs, timer, progress, editors, parameters, [this] { return base.path(); }};
 };
 
 ConfigurationImage BuiltImage(test::ConfigurationProject& project, bool withBackup) {

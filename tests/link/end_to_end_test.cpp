@@ -11,6 +11,7 @@
 #include "link/interface_actions.h"
 #include "link/interface_commands.h"
 #include "link/link_fakes.h"
+#include "link/terminal_pc.h"
 #include "link/termios_serial_port.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
@@ -22,35 +23,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace ls = link_state;
-
-// The PC side over a real terminal device: termios port, link and actions; pauses are counted,
-// not slept, so that the test runs at the speed of the line.
-struct TerminalPc {
-    explicit TerminalPc(std::string device, int address = 1) : device_(std::move(device)) {
-        parameters.Record().Nummer = std::uint8_t(address);
-        port.ReopenPort();
-        link.SetState(ls::kDone);
-    }
-
-    void Run(ActionTag tag) {
-        actions.StartAction(tag);
-        actions.Timer1Timer();
-    }
-
-    std::string device_;
-    SystemParameters parameters;
-    TermiosSerialPort termios;
-    test::CountingDelay delay;
-    test::ScriptedDialogs dialogs;
-    NullPump pump;
-    Rs232Port port{termios, parameters, [this](int) -> std::optional<std::string> { return device_; }, delay};
-    Link link{port, dialogs, pump, delay, [] { return RelaySettings{}; }};
-    test::RecordingTimer timer;
-    test::RecordingProgress progress;
-    NoOpenEditors editors;
-    test::TempDir base;
-    InterfaceActions actions{link, dialogs, timer, progress, editors, parameters, [this] { return base.path(); }};
-};
 
 std::vector<int> Commands(const sim::InterfaceSimulator& simulator) {
     std::vector<int> commands;
@@ -71,7 +43,7 @@ void ExpectFirmwareInMemory(const sim::InterfaceSimulator& simulator, const Firm
 TEST(LinkEndToEnd, ResetOverAPseudoTerminal) {
     sim::PseudoTerminal terminal;
     sim::SimulatorThread simulator({}, terminal.MasterFd());
-    TerminalPc pc(terminal.SlavePath());
+    test::TerminalPc pc(terminal.SlavePath());
     ASSERT_TRUE(pc.port.PortIsOpen());
     pc.Run(ActionTag::Reset);
     EXPECT_TRUE(pc.actions.LastActionCompleted());
@@ -85,7 +57,7 @@ TEST(LinkEndToEnd, ResetOverAPseudoTerminal) {
 TEST(LinkEndToEnd, SoftwareUpdateOverAPseudoTerminal) {
     sim::PseudoTerminal terminal;
     sim::SimulatorThread simulator(sim::SimulatorOptions{.address = 5}, terminal.MasterFd());
-    TerminalPc pc(terminal.SlavePath(), 5);
+    test::TerminalPc pc(terminal.SlavePath(), 5);
     const FirmwareImage image = MakeTestFirmwareImage();
     test::WriteBytes(pc.base / "IFACE.BIN", {image.begin(), image.end()});
     const auto start = std::chrono::steady_clock::now();
@@ -105,7 +77,7 @@ TEST(LinkEndToEnd, SoftwareUpdateOverAPseudoTerminal) {
 TEST(LinkEndToEnd, SoftwareUpdateSurvivesGarbledEchoes) {
     sim::PseudoTerminal terminal;
     sim::SimulatorThread simulator(sim::SimulatorOptions{.garbleProbability = 0.002, .seed = 11}, terminal.MasterFd());
-    TerminalPc pc(terminal.SlavePath());
+    test::TerminalPc pc(terminal.SlavePath());
     const FirmwareImage image = MakeTestFirmwareImage();
     test::WriteBytes(pc.base / "IFACE.BIN", {image.begin(), image.end()});
     pc.Run(ActionTag::SoftwareUpdate);
@@ -169,7 +141,7 @@ TEST(LinkEndToEnd, OvisctlUpdateFailsWhenTheFinalCommandIsNotTaken) {
 TEST(LinkEndToEnd, OvisSimProgramPrintsItsDeviceAndRecordsTelegrams) {
     test::ChildProcess simulator({OVIS_SIM_PATH, "--address", "2"});
     ASSERT_TRUE(simulator.WaitForLines(1, 5s)) << simulator.err;
-    TerminalPc pc(simulator.FirstLine(), 2);
+    test::TerminalPc pc(simulator.FirstLine(), 2);
     ASSERT_TRUE(pc.port.PortIsOpen()) << simulator.FirstLine();
     pc.Run(ActionTag::Reset);
     EXPECT_TRUE(pc.actions.LastActionCompleted());

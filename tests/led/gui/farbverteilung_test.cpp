@@ -10,18 +10,11 @@
 #include "led/gui/Zel_Color.h"
 #include "led/gui/colour_circle.h"
 #include "led/led_rows.h"
+#include "support/menu_actions.h"
 
 using namespace ovis;
 
 namespace {
-
-QAction* MenuAction(QWidget* form, const QString& text) {
-    for (QAction* menu : form->findChild<QMenuBar*>()->actions())
-        if (menu->menu())
-            for (QAction* item : menu->menu()->actions())
-                if (item->text() == text) return item;
-    return nullptr;
-}
 
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
@@ -80,7 +73,7 @@ private slots:
         QCOMPARE(form.BrightnessPartCircle(2)->Colour(), QColor(0x9D, 0x9D, 0x9D));
         form.grab().save(QDir::temp().filePath("ovis-farbverteilung-parts.png"));
 
-        MenuAction(&form, QStringLiteral("Übernehmen"))->trigger();
+        test::MenuItemAction(&form, QStringLiteral("Übernehmen"))->trigger();
         QVERIFY(form.Accepted());
         QCOMPARE(int(form.Accepted()->anzahlFarben), 3);
         QCOMPARE(int(form.Accepted()->farbe[2]), 0);
@@ -97,7 +90,7 @@ private slots:
             QVERIFY(form);
             Click(form->PaletteCircle(7));  // red
             Click(form->ColourPartCircle(1));
-            MenuAction(form, QStringLiteral("Übernehmen"))->trigger();
+            test::MenuItemAction(form, QStringLiteral("Übernehmen"))->trigger();
         });
         int snapshots = 0;
         const std::vector<std::size_t> selected{0, 1};
@@ -120,7 +113,7 @@ private slots:
             QVERIFY(form);
             Click(form->PaletteCircle(7));
             Click(form->ColourPartCircle(1));
-            MenuAction(form, QStringLiteral("Abbrechen"))->trigger();
+            test::MenuItemAction(form, QStringLiteral("Abbrechen"))->trigger();
         });
         int snapshots = 0;
         const std::vector<std::size_t> selected{0};

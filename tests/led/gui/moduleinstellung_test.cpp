@@ -8,19 +8,12 @@
 #include <QtTest>
 
 #include "led/gui/Zel_Moduleinstellung.h"
+#include "support/menu_actions.h"
 
 using namespace ovis;
 using F = ModuleSettingField;
 
 namespace {
-
-QAction* MenuAction(QWidget* form, const QString& text) {
-    for (QAction* menu : form->findChild<QMenuBar*>()->actions())
-        if (menu->menu())
-            for (QAction* item : menu->menu()->actions())
-                if (item->text() == text) return item;
-    return nullptr;
-}
 
 // Replaces the field's text by typing, as a user who selected it would.
 void Type(QLineEdit* field, const QString& text) {
@@ -93,7 +86,7 @@ private slots:
         s.form.CountList()->setFocus();
         QTest::keyClick(s.form.CountList(), Qt::Key_Down);  // 3 modules
         Type(s.form.Field(F::AbstandX), QStringLiteral("100"));
-        MenuAction(&s.form, QStringLiteral("Übernehmen"))->trigger();
+        test::MenuItemAction(&s.form, QStringLiteral("Übernehmen"))->trigger();
         QCOMPARE(s.form.result(), int(QDialog::Accepted));
         QVERIFY(!s.form.isVisible());
         const TLedParameterRecord& live = s.parameters.Record();
@@ -116,7 +109,7 @@ private slots:
             form->CountList()->setFocus();
             QTest::keyClick(form->CountList(), Qt::Key_Down);
             Type(form->Field(F::RasterY), QStringLiteral("55"));
-            MenuAction(form, QStringLiteral("Abbrechen"))->trigger();
+            test::MenuItemAction(form, QStringLiteral("Abbrechen"))->trigger();
         });
         QVERIFY(!gui::ShowModuleSettings(nullptr, parameters, 400));
         QVERIFY(std::memcmp(&parameters.Record(), &before, sizeof before) == 0);
