@@ -9,7 +9,7 @@ std::string DisplayListing(const ComposedDisplay& display) {
     for (std::size_t c = 0; c < display.size(); ++c) {
         const DisplayColumn& column = display[c];
         if ((column.bits & 0x7F) == 0) continue;
-        char field[16];
+        char field[32];
         std::snprintf(field, sizeof field, "%zu %02X", c + 1, unsigned(column.bits));
         text += field;
         for (int bit = 6; bit >= 0; --bit) {
