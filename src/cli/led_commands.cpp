@@ -69,7 +69,7 @@ int LedTextCommand(const std::vector<std::string>& args) {
     if (a.Positional().size() > 1) throw UsageError("nur ein TEXT erwartet (Text mit Leerzeichen in Anführungszeichen)");
     const auto text = FromUtf8(utf8);
     if (!text) {
-        std::cerr << "Der Text enthält ein Zeichen, das die Codepage 1252 nicht darstellen kann.\n";
+        std::cerr << kTextNotRepresentable << '\n';
         return kRefused;
     }
 

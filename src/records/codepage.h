@@ -21,4 +21,8 @@ std::string RecordText(std::string_view utf8, CodePage page = CodePage::Windows1
 
 bool RepresentableIn(std::string_view utf8, CodePage page = CodePage::Windows1252);
 
+// The refusal of a text that code page 1252 cannot hold.
+inline constexpr const char* kTextNotRepresentable =
+    "Der Text enthält ein Zeichen, das die Codepage 1252 nicht darstellen kann.";
+
 }  // namespace ovis

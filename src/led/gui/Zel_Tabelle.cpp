@@ -17,13 +17,12 @@
 #include "led/led_columns.h"
 #include "platform/gui/text_conversion.h"
 #include "project/project_store.h"
+#include "records/codepage.h"
 
 namespace ovis::gui {
 namespace {
 
 namespace col = led_column;
-
-constexpr const char* kNotRepresentable = "Der Text enthält ein Zeichen, das die Codepage 1252 nicht darstellen kann.";
 
 ClickKind KindOf(Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::ShiftModifier) return ClickKind::Shift;
@@ -101,7 +100,7 @@ void TFormTabelle::BuildViewMenu() {
             items.push_back(menu->addAction(QStringLiteral("Zeichenabstand = %1").arg(s), this, [this, s, horizontal] {
                 const auto text = ToRecord(display_.text ? display_.text->text() : QString());
                 if (!text) {
-                    dialogs_.Warning(kNotRepresentable);
+                    dialogs_.Warning(kTextNotRepresentable);
                     return;
                 }
                 if (horizontal)
@@ -218,7 +217,7 @@ void TFormTabelle::TextAnzeigenClick() {
     if (const auto text = ToRecord(display_.text->text()))
         display_.text->setText(FromRecord(led_->ShowText(*text)));
     else
-        dialogs_.Warning(kNotRepresentable);
+        dialogs_.Warning(kTextNotRepresentable);
     Refresh();
 }
 
