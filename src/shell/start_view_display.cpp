@@ -24,4 +24,13 @@ DisplayColumns StartViewColumns(const LedTable& table) {
     return display;
 }
 
+LedFrame StartViewFrame(const LedTable& table, int colourCode) {
+    const LedShades shades = ModuleColourPair(colourCode);
+    LedFrame frame;
+    frame.columns = StartViewColumns(table);
+    frame.SetLitColour(shades.lit);
+    frame.dark = shades.dark;
+    return frame;
+}
+
 }  // namespace ovis

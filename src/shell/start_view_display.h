@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "led/led_colours.h"
+#include "led/led_frame.h"
 #include "led/led_table.h"
 
 namespace ovis {
@@ -18,6 +19,10 @@ using DisplayColumns = std::array<std::uint8_t, kLedColumns>;
 // `Modulzahl`) shows picture columns 5p-4 to 5p on display module `ModulListe`[p]. All dark
 // when no message is set.
 DisplayColumns StartViewColumns(const LedTable& table);
+
+// The start view as the display panel draws it: every lit LED in the lit shade of module colour
+// `colourCode`, the others in its dark shade.
+LedFrame StartViewFrame(const LedTable& table, int colourCode);
 
 // LED row 0 (top) to 6 (bottom) of a column byte: bit 6 is the top LED.
 inline bool LedLit(std::uint8_t column, int row) { return (column >> (6 - row)) & 1; }

@@ -22,6 +22,15 @@ TEST(StartViewDisplay, ModuleColourPairs) {
     }
 }
 
+TEST(StartViewDisplay, TheFrameShowsTheColumnsInTheModuleColour) {
+    auto table = std::make_unique<LedTable>();
+    const LedFrame empty = StartViewFrame(*table, 4);
+    EXPECT_EQ(empty.columns, DisplayColumns{});
+    EXPECT_EQ(empty.dark, 0x000060u);
+    EXPECT_EQ(empty.LitColour(0, 0), 0x0000FFu);
+    EXPECT_EQ(empty.LitColour(kLedColumns - 1, 6), 0x0000FFu);
+}
+
 TLedRecord Message(bool set, int modules) {
     TLedRecord r;
     std::memset(&r, 0, sizeof r);

@@ -248,13 +248,8 @@ void TMainForm::RefreshStates() {
 
 void TMainForm::ShowStartView() {
     ProjectTables& tables = store_.Tables();
-    const LedShades shades = ModuleColourPair(tables.ledParameters.WorkingCopy().ModuleFarbe[0]);
-    LedFrame frame;
-    frame.columns = StartViewColumns(tables.led);
-    frame.SetLitColour(shades.lit);
-    frame.dark = shades.dark;
     ledPanel_->SetModules(tables.ledParameters.Record());
-    ledPanel_->SetFrame(frame);
+    ledPanel_->SetFrame(StartViewFrame(tables.led, tables.ledParameters.WorkingCopy().ModuleFarbe[0]));
 }
 
 void TMainForm::StartSimulation() { ShowSimulationFailure(simulation_->Start()); }
