@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/interface_actions.h"
 #include "link/link.h"
 #include "link/termios_serial_port.h"

@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "evaluation/recording.h"
-#include "evaluation/recording_time.h"
+#include "project/recording.h"
+#include "project/recording_time.h"
 #include "records/typed_file.h"
 
 namespace {

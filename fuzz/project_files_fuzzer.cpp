@@ -14,7 +14,7 @@
 #include "support/temp_dir.h"
 #include "tables/group_editor.h"
 #include "tables/io_editor.h"
-#include "tables/table_save_checks.h"
+#include "led/table_save_check_list.h"
 
 namespace ovis::fuzz {
 namespace {

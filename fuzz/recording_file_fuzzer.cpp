@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "evaluation/recording.h"
+#include "project/recording.h"
 #include "fuzz/fuzz_check.h"
 #include "records/typed_file.h"
 #include "support/temp_dir.h"

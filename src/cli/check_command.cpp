@@ -11,7 +11,7 @@
 #include "records/terminal_text.h"
 #include "programs/program_check.h"
 #include "project/project_store.h"
-#include "tables/table_save_checks.h"
+#include "led/table_save_check_list.h"
 
 namespace ovis::cli {
 namespace {

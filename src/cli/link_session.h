@@ -9,7 +9,7 @@
 
 #include "cli/arguments.h"
 #include "cli/stderr_dialogs.h"
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/delay.h"
 #include "link/interface_actions.h"
 #include "link/link.h"

@@ -2,8 +2,8 @@
 // The fields of a parameter record as "Field = value" lines; strings quoted.
 #include <string>
 
-#include "config/parameter_record.h"
-#include "led/led_parameter_record.h"
+#include "project/parameter_record.h"
+#include "project/led_parameter_record.h"
 
 namespace ovis::cli {
 

@@ -5,7 +5,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
-#include "programs/program_files.h"
+#include "project/program_files.h"
 #include "programs/program_texts.h"
 #include "records/blanks.h"
 #include "records/codepage.h"

@@ -8,7 +8,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
-#include "evaluation/recording.h"
+#include "project/recording.h"
 
 namespace ovis::cli {
 namespace {

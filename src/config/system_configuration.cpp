@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "config/module_types.h"
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "project/project_names.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/parameter_record.h"
+#include "project/parameter_record.h"
 #include "platform/dialogs.h"
 
 namespace ovis {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "evaluation/recording_time.h"
+#include "project/recording_time.h"
 
 namespace ovis {
 namespace {

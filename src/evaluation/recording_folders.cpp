@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/configuration_image_messages.h"
+#include "project/io_tables.h"
 
 namespace ovis {
 namespace {

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "config/parameter_record.h"
-#include "programs/message_numbering.h"
-#include "tables/io_records.h"
-#include "tables/message_tables.h"
+#include "project/parameter_record.h"
+#include "project/message_numbering.h"
+#include "project/io_records.h"
+#include "project/message_tables.h"
 
 namespace ovis {
 

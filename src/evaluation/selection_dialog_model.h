@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/auswahl_record.h"
+#include "project/auswahl_record.h"
 #include "platform/dialogs.h"
-#include "tables/group_record.h"
-#include "tables/io_tables.h"
+#include "project/group_record.h"
+#include "project/io_tables.h"
 
 namespace ovis {
 

@@ -10,7 +10,7 @@
 #include <span>
 
 #include "led/led_colours.h"
-#include "led/led_table.h"
+#include "project/led_table.h"
 
 namespace ovis {
 

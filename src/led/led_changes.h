@@ -1,8 +1,8 @@
 #pragma once
 // Whether the LED display differs from what was last loaded or saved, over the fields the LED
 // editor compares when it closes.
-#include "led/led_parameters.h"
-#include "led/led_table.h"
+#include "project/led_parameters.h"
+#include "project/led_table.h"
 
 namespace ovis {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "led/led_record.h"
+#include "project/led_record.h"
 #include "tables/name_check.h"
 
 namespace ovis {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "led/led_parameter_record.h"
+#include "project/led_parameter_record.h"
 
 namespace ovis {
 namespace {

@@ -1,6 +1,6 @@
 #include "led/led_files.h"
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "led/led_picture.h"
 #include "records/typed_file.h"
 

@@ -3,8 +3,8 @@
 // "LEDParameter.ofp" and "Led.ofd", and the saved images of all three.
 #include <filesystem>
 
-#include "led/led_parameters.h"
-#include "led/led_table.h"
+#include "project/led_parameters.h"
+#include "project/led_table.h"
 
 namespace ovis {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "led/led_font.h"
-#include "led/led_record.h"
+#include "project/led_record.h"
 
 namespace ovis {
 

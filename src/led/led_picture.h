@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "led/led_record.h"
+#include "project/led_record.h"
 #include "platform/font_rasterizer.h"
 
 namespace ovis {

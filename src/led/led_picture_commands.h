@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "led/led_record.h"
+#include "project/led_record.h"
 
 namespace ovis {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-#include "tables/record_table.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "led/led_record.h"
+#include "project/led_record.h"
 
 namespace ovis {
 

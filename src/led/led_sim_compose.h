@@ -6,7 +6,7 @@
 #include <span>
 
 #include "led/led_colours.h"
-#include "led/led_record.h"
+#include "project/led_record.h"
 #include "led/led_sim_message.h"
 
 namespace ovis {

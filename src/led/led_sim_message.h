@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "led/led_colours.h"
-#include "led/led_record.h"
+#include "project/led_record.h"
 #include "led/led_sim_time.h"
 
 namespace ovis {

@@ -9,7 +9,7 @@
 
 #include "led/led_sim_compose.h"
 #include "led/led_sim_message.h"
-#include "led/led_table.h"
+#include "project/led_table.h"
 
 namespace ovis {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "led/led_picture_state.h"
-#include "led/led_table.h"
+#include "project/led_table.h"
 #include "tables/table_plugin.h"
 
 namespace ovis {

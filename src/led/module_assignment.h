@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "led/led_record.h"
+#include "project/led_record.h"
 
 namespace ovis {
 

@@ -4,7 +4,7 @@
 // snapping of a dragged picture to the grid.
 #include <string>
 
-#include "led/led_parameter_record.h"
+#include "project/led_parameter_record.h"
 
 namespace ovis {
 

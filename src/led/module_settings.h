@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "led/led_parameters.h"
+#include "project/led_parameters.h"
 
 namespace ovis {
 

@@ -7,6 +7,7 @@
 #include "link/configuration_image_codings.h"
 #include "link/configuration_image_messages.h"
 #include "link/configuration_image_records.h"
+#include "project/io_tables.h"
 
 namespace ovis {
 

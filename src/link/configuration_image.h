@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "config/parameter_record.h"
-#include "led/led_record.h"
+#include "project/parameter_record.h"
+#include "project/led_record.h"
 #include "link/interface_commands.h"
 #include "platform/clock.h"
-#include "programs/message_numbering.h"
+#include "project/message_numbering.h"
 #include "programs/program_set.h"
 #include "project/output_file_table.h"
-#include "tables/counter_record.h"
-#include "tables/group_record.h"
-#include "tables/io_records.h"
-#include "tables/timer_record.h"
+#include "project/counter_record.h"
+#include "project/group_record.h"
+#include "project/io_records.h"
+#include "project/timer_record.h"
 
 namespace ovis {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "programs/message_numbering.h"
+#include "project/message_numbering.h"
 #include "programs/program_set.h"
 
 namespace ovis {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/parameter_record.h"
+#include "project/parameter_record.h"
 
 namespace ovis {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "config/module_types.h"
+#include "project/io_tables.h"
 #include "tables/io_terminals.h"
 
 namespace ovis {
@@ -17,10 +18,6 @@ Record Zeroed() {
     return record;
 }
 
-bool OneOf(std::string_view value, std::initializer_list<std::string_view> choices) {
-    return std::find(choices.begin(), choices.end(), value) != choices.end();
-}
-
 bool MinuteUnit(std::string_view unit) { return unit == "Min" || unit == "Std"; }
 
 // A delay with unit "Min" or "Std" first sets the F2 flag; the coded delay then sets its pair.
@@ -30,9 +27,6 @@ std::uint8_t WithDelay(std::uint8_t flags, const CodedDelay& coded, std::string_
 }
 
 }  // namespace
-
-bool IsOutputRow(const TIoRecord& row) { return OneOf(row.Typ.view(), {"Relais", "LED", "Opto", "Trans"}); }
-bool IsInputRow(const TIoRecord& row) { return OneOf(row.Typ.view(), {"AC", "DC", "Taste"}); }
 
 TIoMessageRecord IoMessageRecord(const TIoRecord& row, const TParameterRecord& params, const RingOffsets& ring) {
     auto record = Zeroed<TIoMessageRecord>();

@@ -6,25 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "config/parameter_record.h"
-#include "led/led_record.h"
+#include "project/parameter_record.h"
+#include "project/led_record.h"
 #include "link/configuration_image_codings.h"
 #include "link/configuration_image_records.h"
-#include "programs/message_numbering.h"
-#include "programs/program_line.h"
+#include "project/message_numbering.h"
+#include "project/program_line.h"
 #include "programs/program_set.h"
 #include "project/output_file_table.h"
-#include "tables/counter_record.h"
-#include "tables/group_record.h"
-#include "tables/io_records.h"
-#include "tables/timer_record.h"
+#include "project/counter_record.h"
+#include "project/group_record.h"
+#include "project/io_records.h"
+#include "project/timer_record.h"
 
 namespace ovis {
-
-// Output rows: `Typ` "Relais", "LED", "Opto" or "Trans".
-bool IsOutputRow(const TIoRecord& row);
-// Input rows: `Typ` "AC", "DC" or "Taste".
-bool IsInputRow(const TIoRecord& row);
 
 TIoMessageRecord IoMessageRecord(const TIoRecord& row, const TParameterRecord& params, const RingOffsets& ring);
 // Byte b: the input rows whose ring byte is b.

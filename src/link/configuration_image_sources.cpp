@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "evaluation/recording_event.h"
-#include "evaluation/recording_time.h"
+#include "project/recording_event.h"
+#include "project/recording_time.h"
 #include "records/typed_file.h"
 
 namespace ovis {

@@ -1,6 +1,6 @@
 #include "link/interface_actions.h"
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/firmware_image.h"
 #include "link/interface_commands.h"
 #include "records/io_error.h"

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "records/codepage.h"
 #include "records/io_error.h"
 #include "records/typed_file.h"

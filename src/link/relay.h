@@ -3,7 +3,7 @@
 // through the Server PC that owns the serial line, and reads the telegrams the Server received.
 #include <filesystem>
 
-#include "config/parameter_record.h"
+#include "project/parameter_record.h"
 #include "link/delay.h"
 #include "link/link_data.h"
 #include "link/relay_file.h"

@@ -1,6 +1,6 @@
 #include "link/rs232_port.h"
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/baud_rates.h"
 
 namespace ovis {

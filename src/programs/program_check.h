@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "programs/program_line.h"
+#include "project/program_line.h"
 #include "tables/name_check.h"
 
 namespace ovis {

@@ -4,10 +4,11 @@
 
 #include "programs/program_columns.h"
 #include "programs/program_texts.h"
+#include "project/message_name.h"
 #include "project/project_names.h"
 #include "project/project_store.h"
 #include "records/io_error.h"
-#include "tables/table_capacity.h"
+#include "project/table_capacity.h"
 
 namespace ovis {
 namespace {

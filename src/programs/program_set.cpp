@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "programs/program_files.h"
+#include "project/program_files.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
-#include "tables/record_table.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "programs/program_line.h"
+#include "project/program_line.h"
 
 namespace ovis {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "programs/program_files.h"
+#include "project/program_files.h"
 #include "tables/table_plugin.h"
 
 namespace ovis {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "programs/program_line.h"
+#include "project/program_line.h"
 #include "tables/delay_limits.h"
 
 namespace ovis {

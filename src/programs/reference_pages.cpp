@@ -1,6 +1,6 @@
 #include "programs/reference_pages.h"
 
-#include "programs/program_files.h"
+#include "project/program_files.h"
 #include "project/output_file_table.h"
 #include "project/project_store.h"
 

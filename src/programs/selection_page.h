@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "programs/program_files.h"
+#include "project/program_files.h"
 #include "programs/read_only_table.h"
 
 namespace ovis {

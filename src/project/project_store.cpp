@@ -9,7 +9,7 @@
 #include "project/output_file_table.h"
 #include "project/project_names.h"
 #include "project/staged_directory.h"
-#include "tables/table_capacity.h"
+#include "project/table_capacity.h"
 
 namespace ovis {
 namespace fs = std::filesystem;

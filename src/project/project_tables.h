@@ -2,13 +2,13 @@
 // Every table of the current project, held once per process.
 #include <cstddef>
 
-#include "config/system_parameters.h"
-#include "evaluation/selection_table.h"
-#include "led/led_parameters.h"
-#include "led/led_table.h"
-#include "programs/program_files.h"
-#include "tables/io_tables.h"
-#include "tables/message_tables.h"
+#include "project/system_parameters.h"
+#include "project/selection_table.h"
+#include "project/led_parameters.h"
+#include "project/led_table.h"
+#include "project/program_files.h"
+#include "project/io_tables.h"
+#include "project/message_tables.h"
 
 namespace ovis {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "config/module_types.h"
-#include "programs/program_files.h"
+#include "project/program_files.h"
 #include "programs/program_texts.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"

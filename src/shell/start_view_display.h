@@ -6,7 +6,7 @@
 
 #include "led/led_colours.h"
 #include "led/led_frame.h"
-#include "led/led_table.h"
+#include "project/led_table.h"
 
 namespace ovis {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "records/pascal_string.h"
-#include "tables/record_table.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

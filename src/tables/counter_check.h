@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "tables/counter_record.h"
+#include "project/counter_record.h"
 #include "tables/name_check.h"
 
 namespace ovis {

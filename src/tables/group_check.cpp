@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "tables/group_columns.h"
 
 namespace ovis {

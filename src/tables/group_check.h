@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tables/group_record.h"
+#include "project/group_record.h"
 #include "tables/name_check.h"
 
 namespace ovis {

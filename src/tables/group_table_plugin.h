@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "tables/message_tables.h"
+#include "project/message_tables.h"
 #include "tables/table_plugin.h"
 
 namespace ovis {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "tables/io_records.h"
+#include "project/io_records.h"
 #include "tables/name_check.h"
 
 namespace ovis {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "tables/delay_limits.h"
-#include "tables/io_tables.h"
+#include "project/io_tables.h"
 #include "tables/table_plugin.h"
 #include "tables/terminal_panel.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "config/module_types.h"
-#include "tables/io_records.h"
+#include "project/io_records.h"
 
 namespace ovis {
 

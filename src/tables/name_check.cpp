@@ -12,8 +12,6 @@ namespace {
 
 constexpr char kCr = '\r';
 
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
 
 constexpr std::array kAfterIo{OtherTable{MessageTableKind::Program, "Programm"},
                               OtherTable{MessageTableKind::Groups, "Gruppen"},
@@ -53,13 +51,6 @@ std::vector<std::string_view> NamesOf(const Table& table) {
 
 std::string QuotedMessageName(std::string_view recordName) {
     return "\"" + EscapeControlCharacters(ToUtf8(recordName)) + "\"";
-}
-
-bool NamesEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    return true;
 }
 
 const std::vector<std::string_view>& MessageNames::Of(MessageTableKind kind) const {

@@ -10,6 +10,7 @@
 
 #include "records/blanks.h"
 #include "records/pascal_string.h"
+#include "project/message_name.h"
 
 namespace ovis {
 
@@ -28,9 +29,6 @@ struct CheckFailure {
 // A name from a table file as a warning shows it, between quotes: its control characters escaped,
 // so that a damaged name cannot break the warning's lines.
 std::string QuotedMessageName(std::string_view recordName);
-
-// Names are equal when they are equal after mapping a to z to upper case; nothing else folds.
-bool NamesEqual(std::string_view a, std::string_view b);
 
 // The names of every message table, record bytes in row order.
 struct MessageNames {

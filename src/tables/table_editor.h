@@ -10,7 +10,7 @@
 #include "platform/dialogs.h"
 #include "records/io_error.h"
 #include "tables/clipboards.h"
-#include "tables/table_capacity.h"
+#include "project/table_capacity.h"
 #include "tables/table_plugin.h"
 #include "tables/undo_history.h"
 

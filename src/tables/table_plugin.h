@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tables/name_check.h"
-#include "tables/record_table.h"
+#include "project/record_table.h"
 #include "tables/table_editor_model.h"
 #include "tables/undo_history.h"
 

@@ -1,26 +1,11 @@
 #include "tables/table_save_checks.h"
 
-#include <array>
-
-#include "led/led_check.h"
 #include "project/project_tables.h"
 #include "tables/counter_check.h"
 #include "tables/group_check.h"
 #include "tables/io_order_check.h"
 
 namespace ovis {
-namespace {
-
-constexpr std::array kChecks{
-    TableSaveCheck{"io", &CheckIoTableForSave},
-    TableSaveCheck{"groups", &CheckGroupTableForSave},
-    TableSaveCheck{"led", &CheckLedTableForSave},
-    TableSaveCheck{"counters", &CheckCounterTableForSave},
-    TableSaveCheck{"timers", &CheckTimerTableForSave},
-};
-
-}  // namespace
-
 std::optional<CheckFailure> CheckIoTableForSave(ProjectTables& tables) {
     const MessageNames others = CollectMessageNames(tables);
     auto rows = tables.io.Rows();
@@ -46,14 +31,6 @@ std::optional<CheckFailure> CheckCounterTableForSave(ProjectTables& tables) {
 std::optional<CheckFailure> CheckTimerTableForSave(ProjectTables& tables) {
     const MessageNames others = CollectMessageNames(tables);
     return CheckRecordNamesForSave(MessageTableKind::Timers, tables.timers.Rows(), {}, others);
-}
-
-std::span<const TableSaveCheck> TableSaveChecks() { return kChecks; }
-
-const TableSaveCheck* FindTableSaveCheck(std::string_view word) {
-    for (const auto& check : kChecks)
-        if (check.word == word) return &check;
-    return nullptr;
 }
 
 }  // namespace ovis

@@ -1,9 +1,6 @@
 #pragma once
-// The check each table runs before it is saved, by table word ("io", ...), as the editors and
-// `ovisctl check` run it.
+// The check each message table of `tables/` runs before it is saved.
 #include <optional>
-#include <span>
-#include <string_view>
 
 #include "tables/name_check.h"
 
@@ -19,14 +16,5 @@ std::optional<CheckFailure> CheckGroupTableForSave(ProjectTables& tables);
 std::optional<CheckFailure> CheckCounterTableForSave(ProjectTables& tables);
 // The timer table: names (trimmed in memory), then the other tables.
 std::optional<CheckFailure> CheckTimerTableForSave(ProjectTables& tables);
-
-struct TableSaveCheck {
-    std::string_view word;
-    std::optional<CheckFailure> (*run)(ProjectTables& tables);
-};
-
-// Every table that has a save check, by the word that names it.
-std::span<const TableSaveCheck> TableSaveChecks();
-const TableSaveCheck* FindTableSaveCheck(std::string_view word);
 
 }  // namespace ovis

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "config/system_parameters.h"
-#include "tables/io_tables.h"
+#include "project/system_parameters.h"
+#include "project/io_tables.h"
 #include "tables/io_terminals.h"
 
 namespace ovis {

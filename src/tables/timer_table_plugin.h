@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "platform/clock.h"
-#include "tables/message_tables.h"
+#include "project/message_tables.h"
 #include "tables/table_plugin.h"
 
 namespace ovis {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tables/timer_record.h"
+#include "project/timer_record.h"
 
 namespace ovis {
 

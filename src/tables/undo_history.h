@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "tables/record_table.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

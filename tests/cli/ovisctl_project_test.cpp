@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "config/parameter_record.h"
+#include "project/parameter_record.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"

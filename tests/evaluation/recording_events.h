@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "evaluation/recording_event.h"
+#include "project/recording_event.h"
 #include "records/typed_file.h"
 
 namespace ovis::test {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "tables/io_tables.h"
+#include "project/io_tables.h"
 
 namespace ovis {
 namespace {

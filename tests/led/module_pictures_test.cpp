@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "led/led_parameters.h"
+#include "project/led_parameters.h"
 #include "led/led_rows.h"
 #include "led/module_assignment.h"
 

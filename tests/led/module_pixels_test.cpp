@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "led/led_record.h"
+#include "project/led_record.h"
 #include "led/module_pixels.h"
 
 namespace ovis {

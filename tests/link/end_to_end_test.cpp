@@ -5,7 +5,7 @@
 #include <csignal>
 #include <memory>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/child_process.h"
 #include "link/firmware_image.h"
 #include "link/interface_actions.h"

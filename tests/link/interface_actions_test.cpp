@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/firmware_image.h"
 #include "link/interface_commands.h"
 #include "link/link_fakes.h"

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/link_fakes.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"

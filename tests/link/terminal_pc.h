@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/interface_actions.h"
 #include "link/link_fakes.h"
 #include "link/termios_serial_port.h"

@@ -5,7 +5,7 @@
 #include "records/le_types.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "tables/record_table.h"
+#include "project/record_table.h"
 
 namespace ovis {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "io_fixture.h"
-#include "tables/message_tables.h"
+#include "project/message_tables.h"
 
 namespace ovis::test {
 

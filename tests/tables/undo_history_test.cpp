@@ -5,7 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "tables/io_records.h"
+#include "project/io_records.h"
 
 namespace ovis {
 namespace {

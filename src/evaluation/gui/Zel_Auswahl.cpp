@@ -91,4 +91,14 @@ void TFormAuswahl::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);  // Escape closes
 }
 
+QDialog* OpenMemberSelection(const MemberSelectionRequest& request) {
+    auto* dialog = new TFormAuswahl(SelectionDialogModel::ForGroup(request.io, request.row), request.dialogs, request.editor);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->showHelp = request.showHelp;
+    dialog->onMembers = request.take;
+    dialog->PlaceBeside(request.editor);
+    dialog->show();
+    return dialog;
+}
+
 }  // namespace ovis::gui

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "evaluation/selection_dialog_model.h"
+#include "tables/gui/member_selection_hook.h"
 
 class QListWidget;
 
@@ -39,5 +40,9 @@ private:
     Dialogs& dialogs_;
     QListWidget* list_ = nullptr;
 };
+
+// The group editor's member selection: the dialog for the members of the request's row, modal to
+// the editor and placed beside it.
+QDialog* OpenMemberSelection(const MemberSelectionRequest& request);
 
 }  // namespace ovis::gui

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "led/led_frame.h"
-#include "led/led_parameter_record.h"
+#include "project/led_parameter_record.h"
 
 namespace ovis::gui {
 

@@ -1,6 +1,6 @@
 #include "link/gui/link_controller.h"
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/relay.h"
 
 namespace ovis::gui {

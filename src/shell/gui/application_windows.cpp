@@ -1,6 +1,7 @@
 #include "shell/gui/application_windows.h"
 
 #include "config/gui/Zel_Konfig.h"
+#include "evaluation/gui/Zel_Auswahl.h"
 #include "led/gui/Zel_Tabelle.h"
 #include "link/configuration_image_transfer.h"
 #include "link/gui/link_controller.h"
@@ -102,7 +103,7 @@ TFormKlPlan& ApplicationWindows::KlPlan() {
 }
 
 TFormGruppe& ApplicationWindows::Gruppe() {
-    return EditorOnce(gruppe_, gruppeDialogs_, store_, GruppeHooks{HooksFor(EditorSlot::GroupEditor), [this] { ProgramPagesChanged(); }});
+    return EditorOnce(gruppe_, gruppeDialogs_, store_, GruppeHooks{HooksFor(EditorSlot::GroupEditor), [this] { ProgramPagesChanged(); }, &OpenMemberSelection});
 }
 
 TFormCounter& ApplicationWindows::Counter() {

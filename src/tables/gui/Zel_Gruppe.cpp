@@ -2,7 +2,6 @@
 
 #include <QHideEvent>
 
-#include "evaluation/gui/Zel_Auswahl.h"
 #include "project/project_store.h"
 #include "tables/group_columns.h"
 
@@ -33,7 +32,8 @@ TFormGruppe::TFormGruppe(std::unique_ptr<GroupEditor> groups, ProjectStore& stor
       groups_(std::move(groups)),
       store_(store),
       dialogs_(dialogs),
-      showHelp_(hooks.editor.showHelp) {
+      showHelp_(hooks.editor.showHelp),
+      openMemberSelection_(std::move(hooks.openMemberSelection)) {
     groups_->SetSavedCallback(std::move(hooks.saved));
     connect(Grid(), &TableGrid::dialogRequested, this, [this](int column, QPoint) {
         if (column == group_column::kFirstMember) MitgliederClick();
@@ -47,17 +47,12 @@ void TFormGruppe::MitgliederClick() {
     const TGruppeRecord* row = groups_->CurrentRow();
     if (!row) return;
     if (selection_) selection_->close();
-    auto* dialog = new TFormAuswahl(SelectionDialogModel::ForGroup(store_.Tables().io, *row), dialogs_, this);
-    // The members go to the rows selected now; the editor waits for the dialog.
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->showHelp = showHelp_;
-    dialog->onMembers = [this](const std::vector<std::uint16_t>& members) {
-        groups_->TakeMembers(members);
-        Refresh();
-    };
-    selection_ = dialog;
-    dialog->PlaceBeside(this);
-    dialog->show();
+    if (!openMemberSelection_) return;
+    selection_ = openMemberSelection_({store_.Tables().io, *row, dialogs_, this, showHelp_,
+                                       [this](const std::vector<std::uint16_t>& members) {
+                                           groups_->TakeMembers(members);
+                                           Refresh();
+                                       }});
 }
 
 void TFormGruppe::hideEvent(QHideEvent* event) {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "evaluation/gui/Zel_Auswahl.h"
 #include "tables/group_editor.h"
+#include "tables/gui/member_selection_hook.h"
 #include "tables/gui/table_editor_window.h"
 
 namespace ovis {
@@ -23,6 +23,7 @@ EditorWindowLayout GruppeLayout();
 struct GruppeHooks {
     EditorHooks editor;           // window closed, help
     std::function<void()> saved;  // after every successful save (the program editor's lists)
+    MemberSelectionHook openMemberSelection;
 };
 
 class TFormGruppe : public TableEditorWindow {
@@ -33,7 +34,7 @@ public:
 
     GroupEditor& Model() { return *groups_; }
     // The member selection while it is open.
-    TFormAuswahl* MemberSelection() const { return selection_; }
+    QDialog* MemberSelection() const { return selection_; }
 
     // Opens the message selection for the members of the cursor row.
     void MitgliederClick();
@@ -49,7 +50,8 @@ private:
     ProjectStore& store_;
     Dialogs& dialogs_;
     std::function<void(int)> showHelp_;
-    QPointer<TFormAuswahl> selection_;
+    MemberSelectionHook openMemberSelection_;
+    QPointer<QDialog> selection_;
 };
 
 }  // namespace ovis::gui

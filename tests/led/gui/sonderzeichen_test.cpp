@@ -9,7 +9,7 @@
 
 #include "led/gui/Zel_Sonderzeichen.h"
 #include "led/gui/colour_circle.h"
-#include "led/led_record.h"
+#include "project/led_record.h"
 
 using namespace ovis;
 

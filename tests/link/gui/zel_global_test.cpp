@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 #include "link/firmware_image.h"
 #include "link/gui/Zel_Global.h"
 #include "link/gui/link_controller.h"

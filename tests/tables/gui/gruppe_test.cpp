@@ -32,7 +32,7 @@ struct Editor : test::GroupProject {
     std::vector<int> helpContexts;
     TFormGruppe window{store, dialogs,
                        GruppeHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }},
-                                   [this] { ++savedCalls; }}};
+                                   [this] { ++savedCalls; }, &OpenMemberSelection}};
 
     explicit Editor(std::initializer_list<TGruppeRecord> rows = {}) {
         SetGroups(rows);
@@ -66,7 +66,7 @@ struct Editor : test::GroupProject {
     // Opens the member selection of a row; ticks the named entries only.
     TFormAuswahl* Members(int row, const QStringList& ticked) {
         RightClick(row, col::kFirstMember);
-        TFormAuswahl* dialog = window.MemberSelection();
+        auto* dialog = qobject_cast<TFormAuswahl*>(window.MemberSelection());
         if (!dialog) return nullptr;
         for (int i = 0; i < dialog->List()->count(); ++i) {
             QListWidgetItem* item = dialog->List()->item(i);
@@ -186,7 +186,7 @@ private slots:
         e.Drag(e.Cell(0, col::kFirstMember), e.Cell(1, col::kFirstMember));
         QVERIFY(!e.window.MemberSelection());  // the selection opens on a right click
         e.RightClick(1, col::kFirstMember);
-        QPointer<TFormAuswahl> dialog = e.window.MemberSelection();
+        QPointer<TFormAuswahl> dialog = qobject_cast<TFormAuswahl*>(e.window.MemberSelection());
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->pos(), e.window.frameGeometry().topLeft() + QPoint(333, 90));
@@ -234,7 +234,7 @@ private slots:
         for (std::size_t i = 0; i < 101; ++i) e.tables->io.Row(i) = test::IoRow("E" + std::to_string(i + 1));
         e.tables->io.SetCount(101);
         e.RightClick(0, col::kFirstMember);
-        QPointer<TFormAuswahl> dialog = e.window.MemberSelection();
+        QPointer<TFormAuswahl> dialog = qobject_cast<TFormAuswahl*>(e.window.MemberSelection());
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
         dialog->AlleKeineClick();
@@ -253,7 +253,7 @@ private slots:
     void closingTheEditorClosesTheSelection() {
         Editor e{GroupRow("a", {2})};
         e.RightClick(0, col::kFirstMember);
-        QPointer<TFormAuswahl> dialog = e.window.MemberSelection();
+        QPointer<TFormAuswahl> dialog = qobject_cast<TFormAuswahl*>(e.window.MemberSelection());
         QVERIFY(dialog);
         e.window.close();
         QVERIFY(!e.window.isVisible());
@@ -264,7 +264,7 @@ private slots:
         Editor e{GroupRow("a", {2}, test::kDoorFolder)};
         e.window.NewMessageAction()->trigger();
         QVERIFY(e.Members(1, {"Tor"}));
-        e.window.MemberSelection()->UebernehmenClick();
+        qobject_cast<TFormAuswahl*>(e.window.MemberSelection())->UebernehmenClick();
         e.window.SaveAction()->trigger();
         QCOMPARE(e.dialogs.boxes.size(), std::size_t(0));
         QCOMPARE(e.savedCalls, 1);

@@ -1,4 +1,4 @@
-#include "evaluation/recording_time.h"
+#include "project/recording_time.h"
 
 #include <algorithm>
 #include <array>

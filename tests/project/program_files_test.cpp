@@ -4,7 +4,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "program_fixture.h"
+#include "programs/program_fixture.h"
 #include "support/file_bytes.h"
 
 namespace ovis {

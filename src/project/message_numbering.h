@@ -11,12 +11,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "led/led_record.h"
-#include "programs/program_line.h"
-#include "tables/counter_record.h"
-#include "tables/group_record.h"
-#include "tables/io_records.h"
-#include "tables/timer_record.h"
+#include "project/led_record.h"
+#include "project/program_line.h"
+#include "project/counter_record.h"
+#include "project/group_record.h"
+#include "project/io_records.h"
+#include "project/timer_record.h"
 
 namespace ovis {
 

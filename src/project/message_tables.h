@@ -1,9 +1,9 @@
 #pragma once
 // The group, counter and timer tables and their file names.
-#include "tables/counter_record.h"
-#include "tables/group_record.h"
-#include "tables/record_table.h"
-#include "tables/timer_record.h"
+#include "project/counter_record.h"
+#include "project/group_record.h"
+#include "project/record_table.h"
+#include "project/timer_record.h"
 
 namespace ovis {
 

@@ -1,4 +1,4 @@
-#include "tables/table_capacity.h"
+#include "project/table_capacity.h"
 
 namespace ovis {
 

@@ -3,7 +3,7 @@
 // copy of the module settings dialog. Loading sets all three.
 #include <filesystem>
 
-#include "led/led_parameter_record.h"
+#include "project/led_parameter_record.h"
 
 namespace ovis {
 

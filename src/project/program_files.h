@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "programs/program_line.h"
-#include "tables/record_table.h"
+#include "project/program_line.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

@@ -1,12 +1,24 @@
-#include "tables/io_tables.h"
+#include "project/io_tables.h"
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "records/codepage.h"
 #include "records/typed_file.h"
 
 namespace ovis {
+namespace {
+
+bool OneOf(std::string_view value, std::initializer_list<std::string_view> choices) {
+    return std::find(choices.begin(), choices.end(), value) != choices.end();
+}
+
+}  // namespace
+
+bool IsOutputRow(const TIoRecord& row) { return OneOf(row.Typ.view(), {"Relais", "LED", "Opto", "Trans"}); }
+bool IsInputRow(const TIoRecord& row) { return OneOf(row.Typ.view(), {"AC", "DC", "Taste"}); }
 
 TableLoadResult LoadIoTable(IoTable& table, const std::filesystem::path& projectDir) {
     return table.LoadExisting(ResolveInDirectory(projectDir, kIoFileName));

@@ -1,4 +1,4 @@
-#include "config/system_parameters.h"
+#include "project/system_parameters.h"
 
 #include <cstring>
 

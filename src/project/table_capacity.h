@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "tables/record_table.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The LED display table "Led.ofd".
-#include "led/led_record.h"
-#include "tables/record_table.h"
+#include "project/led_record.h"
+#include "project/record_table.h"
 
 namespace ovis {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <filesystem>
 
-#include "config/parameter_record.h"
-#include "evaluation/auswahl_record.h"
+#include "project/parameter_record.h"
+#include "project/auswahl_record.h"
 
 namespace ovis {
 

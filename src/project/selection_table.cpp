@@ -1,4 +1,4 @@
-#include "evaluation/selection_table.h"
+#include "project/selection_table.h"
 
 #include <algorithm>
 #include <cstring>

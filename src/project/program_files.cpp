@@ -1,4 +1,4 @@
-#include "programs/program_files.h"
+#include "project/program_files.h"
 
 #include <chrono>
 #include <cstdio>
@@ -6,7 +6,7 @@
 
 #include "project/listed_files.h"
 #include "records/typed_file.h"
-#include "tables/name_check.h"
+#include "project/message_name.h"
 
 namespace ovis {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "evaluation/recording.h"
+#include "project/recording.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "evaluation/recording_events.h"
-#include "evaluation/recording_time.h"
+#include "project/recording_time.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "led/led_parameters.h"
+#include "project/led_parameters.h"
 
 #include <cstring>
 

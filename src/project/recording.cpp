@@ -1,4 +1,4 @@
-#include "evaluation/recording.h"
+#include "project/recording.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "evaluation/recording_time.h"
+#include "project/recording_time.h"
 #include "records/typed_file.h"
 
 namespace ovis {

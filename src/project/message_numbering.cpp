@@ -1,4 +1,4 @@
-#include "programs/message_numbering.h"
+#include "project/message_numbering.h"
 
 namespace ovis {
 

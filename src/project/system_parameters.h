@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "config/parameter_record.h"
+#include "project/parameter_record.h"
 
 namespace ovis {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/recording_event.h"
+#include "project/recording_event.h"
 
 namespace ovis {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <filesystem>
 
-#include "tables/io_records.h"
-#include "tables/record_table.h"
+#include "project/io_records.h"
+#include "project/record_table.h"
 
 namespace ovis {
 
@@ -17,6 +17,11 @@ using IoTable = RecordTable<TIoRecord>;
 // "IO.ofd" of the project directory; a file that cannot be opened is an IoError.
 TableLoadResult LoadIoTable(IoTable& table, const std::filesystem::path& projectDir);
 void SaveIoTable(IoTable& table, const std::filesystem::path& projectDir);
+
+// Output rows: `Typ` "Relais", "LED", "Opto" or "Trans".
+bool IsOutputRow(const TIoRecord& row);
+// Input rows: `Typ` "AC", "DC" or "Taste".
+bool IsInputRow(const TIoRecord& row);
 
 // The 32 default rows of the terminal plan.
 void ResetIoRows(IoTable& table);

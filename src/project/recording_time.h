@@ -1,6 +1,6 @@
 #pragma once
 // The time base of recordings: seconds from 1 January 00:00 of a record's year, without leap days.
-#include "evaluation/recording_event.h"
+#include "project/recording_event.h"
 
 namespace ovis {
 
