@@ -16,9 +16,11 @@ namespace {
 constexpr std::string_view kStagingPrefix = ".ovis-staging-";
 constexpr const char* kLockFileName = ".ovis-staging.lock";
 
-std::string UniqueSuffix() {
+constexpr int kNameAttempts = 10;
+
+fs::path StagingPath(const fs::path& target) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
-    return std::to_string(random() % 1000000000ULL);
+    return target.parent_path() / (std::string(kStagingPrefix) + std::to_string(random() % 1000000000ULL));
 }
 
 bool IsStagingName(const std::string& name) {
@@ -38,8 +40,7 @@ bool LockHeld(const fs::path& dir) {
 
 }  // namespace
 
-StagedDirectory::StagedDirectory(fs::path target)
-    : target_(std::move(target)), staging_(target_.parent_path() / (std::string(kStagingPrefix) + UniqueSuffix())) {}
+StagedDirectory::StagedDirectory(fs::path target) : target_(std::move(target)), staging_(StagingPath(target_)) {}
 
 StagedDirectory::~StagedDirectory() {
     if (!committed_) {
@@ -52,7 +53,13 @@ StagedDirectory::~StagedDirectory() {
 std::error_code StagedDirectory::Create() {
     RemoveAbandonedStagings(target_.parent_path());
     std::error_code ec;
-    if (!fs::create_directory(staging_, ec) && !ec) ec = std::make_error_code(std::errc::file_exists);
+    // A name taken by another creation is chosen anew.
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        if (attempt > 0) staging_ = StagingPath(target_);
+        if (fs::create_directory(staging_, ec)) break;
+        if (!ec) ec = std::make_error_code(std::errc::file_exists);
+        if (ec != std::errc::file_exists) return ec;
+    }
     if (ec) return ec;
     lockFd_ = ::open((staging_ / kLockFileName).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (lockFd_ < 0 || ::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) return {errno, std::generic_category()};

@@ -174,7 +174,7 @@ TEST(OvisctlProject, ReadingCommandsDeleteNothing) {
         ovis::test::WriteBytes(file, {1});
         fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(2));
     }
-    for (const std::string command : {"check " + Quote(dir) + " io", "image " + Quote(dir), "numbers " + Quote(dir),
+    for (const std::string& command : {"check " + Quote(dir) + " io", "image " + Quote(dir), "numbers " + Quote(dir),
                                       "configure " + Quote(dir) + " --port /dev/null", "programs " + Quote(dir)}) {
         Ovisctl(command);
         for (const auto& file : files) EXPECT_TRUE(fs::exists(file)) << command << ": " << file;

@@ -84,10 +84,13 @@ TEST(LinkRelayProcess, NoRequestIsLostOrDuplicatedAtAQuarterOfGarbledEchoes) {
         EXPECT_TRUE(std::is_sorted(outcome.arrived.begin(), outcome.arrived.end()) &&
                     std::adjacent_find(outcome.arrived.begin(), outcome.arrived.end()) == outcome.arrived.end())
             << "each at most once, in order";
-        for (int k : outcome.acknowledged)
+        for (int k : outcome.acknowledged) {
             EXPECT_NE(std::find(outcome.arrived.begin(), outcome.arrived.end(), k), outcome.arrived.end())
                 << "acknowledged but lost: " << k;
-        if (c.length == 7) EXPECT_FALSE(outcome.acknowledged.empty()) << "short requests get through";
+        }
+        if (c.length == 7) {
+            EXPECT_FALSE(outcome.acknowledged.empty()) << "short requests get through";
+        }
     }
 }
 
