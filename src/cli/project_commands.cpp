@@ -64,7 +64,8 @@ int DemoCommand(const std::vector<std::string>& args) {
     Arguments a(args, {}, {}, 1);
     std::filesystem::path base = a.Required(0, "BASISVERZEICHNIS");
     bool created = CreateDemoBase(base);
-    std::cout << EscapeControlCharacters((base / kProjectsFolder / kDemoProjectName).string()) << (created ? "" : " (vorhanden)") << '\n';
+    std::cout << EscapeControlCharacters((base / kProjectsFolder / kDemoProjectName).string())
+              << (created ? "" : " (vorhanden)") << '\n';
     return 0;
 }
 

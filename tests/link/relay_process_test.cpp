@@ -53,7 +53,8 @@ Outcome RelayThroughAServerProcess(int length, int count) {
     client.SetState(link_state::kDone);
     for (int k = 0; k < count; ++k) {
         const std::vector<std::uint8_t> data(std::size_t(length - 6), std::uint8_t(k));
-        client.Prepare(1, command::kMemoryWrite, MemoryWritePayload(MemoryArea::Output, std::uint16_t(0x100 + k), data));
+        client.Prepare(1, command::kMemoryWrite,
+                       MemoryWritePayload(MemoryArea::Output, std::uint16_t(0x100 + k), data));
         const std::size_t boxes = dialogs.boxes.size();
         client.SendTelegram();
         if (client.Result() == LinkResult::Ok) {
@@ -67,7 +68,8 @@ Outcome RelayThroughAServerProcess(int length, int count) {
     EXPECT_EQ(server.Wait(), 0) << server.err;
     simulator.With([&](sim::InterfaceSimulator& s) {
         EXPECT_GT(s.GarbledEchoes(), 0);
-        for (const auto& r : s.Received()) outcome.arrived.push_back((r.telegram.payload[2] << 8 | r.telegram.payload[3]) - 0x100);
+        for (const auto& r : s.Received())
+            outcome.arrived.push_back((r.telegram.payload[2] << 8 | r.telegram.payload[3]) - 0x100);
     });
     EXPECT_TRUE(unused.written.empty());
     return outcome;
