@@ -93,7 +93,7 @@ int LedTextCommand(const std::vector<std::string>& args) {
             return kRefused;
         }
         if (!fonts->Installed(*font)) {
-            std::cerr << "Die Schriftart \"" << *font << "\" ist nicht installiert.\n";
+            std::cerr << "Die Schriftart \"" << EscapeControlCharacters(*font) << "\" ist nicht installiert.\n";
             return kRefused;
         }
         picture = DesktopFontPicture(fonts->Rasterizer(), *text, choice);

@@ -11,6 +11,7 @@
 #include "cli/link_session.h"
 #include "link/firmware_image.h"
 #include "link/relay.h"
+#include "records/terminal_text.h"
 #include "records/typed_file.h"
 
 namespace {
@@ -43,7 +44,8 @@ CommandRegistration update{
         auto firmware = arguments.Option("firmware");
         if (!firmware) throw UsageError("--firmware fehlt");
         if (!LoadFirmwareImage(*firmware)) {
-            std::cerr << "Die Firmware-Datei \"" << *firmware << "\" kann nicht geöffnet werden.\n";
+            std::cerr << "Die Firmware-Datei \"" << EscapeControlCharacters(*firmware)
+                      << "\" kann nicht geöffnet werden.\n";
             return 1;
         }
         LinkSession session(arguments);
@@ -74,7 +76,8 @@ CommandRegistration relayServer{
         const double seconds = arguments.DecimalOption("seconds", 0, 1e7).value_or(0);
         LinkSession session(arguments, RelayMode::Server, *base, arguments.Option("server-dir").value_or(*base));
         if (!CreateRelayFiles(*base, session.delay())) {
-            std::cerr << "Die Relais-Dateien in \"" << *base << "\" können nicht angelegt werden.\n";
+            std::cerr << "Die Relais-Dateien in \"" << EscapeControlCharacters(*base)
+                      << "\" können nicht angelegt werden.\n";
             return 1;
         }
         if (!session.OpenPort()) return 1;

@@ -8,6 +8,7 @@
 
 #include "config/baud_coding.h"
 #include "link/port_names.h"
+#include "records/terminal_text.h"
 
 namespace ovis::cli {
 namespace {
@@ -128,7 +129,7 @@ LinkSession::~LinkSession() { std::signal(SIGINT, SIG_DFL); }
 bool LinkSession::OpenPort() {
     port_->ReopenPort();
     if (port_->PortIsOpen()) return true;
-    std::cerr << port_->OpenFailureMessage() << '\n';
+    std::cerr << TerminalLines(port_->OpenFailureMessage()) << '\n';
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
 #include "records/io_error.h"
+#include "records/terminal_text.h"
 
 namespace {
 
@@ -30,17 +31,18 @@ int main(int argc, char** argv) {
         try {
             return command.run({args.begin() + 1, args.end()});
         } catch (const ovis::cli::UsageError& e) {
-            std::cerr << "ovisctl " << command.name << ": " << e.what() << "\nAufruf: ovisctl " << command.usage << '\n';
+            std::cerr << "ovisctl " << command.name << ": " << ovis::TerminalLines(e.what())
+                      << "\nAufruf: ovisctl " << command.usage << '\n';
             return 2;
         } catch (const ovis::IoError& e) {
-            std::cerr << e.what() << '\n';
+            std::cerr << ovis::TerminalLines(e.what()) << '\n';
             return 1;
         } catch (const std::exception& e) {
-            std::cerr << "Fehler: " << e.what() << '\n';
+            std::cerr << "Fehler: " << ovis::TerminalLines(e.what()) << '\n';
             return 1;
         }
     }
-    std::cerr << "Unbekannter Befehl: " << args[0] << "\n\n";
+    std::cerr << "Unbekannter Befehl: " << ovis::EscapeControlCharacters(args[0]) << "\n\n";
     PrintUsage(std::cerr);
     return 2;
 }

@@ -45,7 +45,7 @@ int NewProjectCommand(const std::vector<std::string>& args) {
     store.CreateProjectFiles(check.name);
     store.SetCurrentProjectName(check.name);
     if (!store.OpenCurrentProject()) return 1;
-    std::cout << store.ProjectDirectory().string() << '\n';
+    std::cout << EscapeControlCharacters(store.ProjectDirectory().string()) << '\n';
     return 0;
 }
 
@@ -64,7 +64,8 @@ int DemoCommand(const std::vector<std::string>& args) {
     Arguments a(args, {}, {}, 1);
     std::filesystem::path base = a.Required(0, "BASISVERZEICHNIS");
     bool created = CreateDemoBase(base);
-    std::cout << (base / kProjectsFolder / kDemoProjectName).string() << (created ? "" : " (vorhanden)") << '\n';
+    std::cout << EscapeControlCharacters((base / kProjectsFolder / kDemoProjectName).string())
+              << (created ? "" : " (vorhanden)") << '\n';
     return 0;
 }
 

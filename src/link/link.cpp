@@ -183,15 +183,12 @@ void Link::SendRelayedTelegram(const RelaySettings& settings) {
     const bool ownConfirmed = frameConfirmed_;
     relay_.ServerPickUpStep(data_, settings);
     if (data_.state != ls::kSendRequest) return;
-    // The Client was told "Ok" when its request was placed: a pass that times out is repeated,
-    // as SendTelegram does, so that a noisy line loses nothing the direct path would deliver.
+    // One pass per exchange: the request stays in COMTD.DAT until the Interface confirmed it,
+    // and a later exchange sends it again, while the Client waits for its slot to be freed.
     SerialPass();
-    for (int repetition = 0; repetition < kSendRepetitions && data_.result == LinkResult::TimedOut; ++repetition) {
-        data_.state = ls::kSendRequest;
-        SerialPass();
-    }
+    if (frameConfirmed_) relay_.ServerReleaseStep(settings);
     // The Server's own conversation ended before the request was taken; its caller sees that
-    // outcome, and a request that could not be delivered is dropped without a box.
+    // outcome.
     if (data_.result == LinkResult::TimedOut) {
         data_.state = ls::kDone;
         data_.result = ownResult;

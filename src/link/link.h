@@ -62,8 +62,8 @@ public:
     // Sends the prepared telegram, up to 11 attempts; then "Das Interface reagiert nicht!!!".
     void SendTelegram();
     // Whether the Interface confirmed ("*") the frame of the last pass that sent one: it took
-    // the telegram, even when the closing "," did not come. A Client: whether the last request
-    // was placed for the Server.
+    // the telegram, even when the closing "," did not come. A Client: whether the Server freed
+    // the slot of the last request, which it does once the Interface confirmed it.
     bool FrameConfirmed() const { return frameConfirmed_; }
     // Completes or opens a conversation; after ten time-outs the ring warning and Aborted.
     void FinishExchange();
@@ -85,8 +85,8 @@ private:
     void RestartSend() { sendPointer_ = 1; }
     void Store(std::uint8_t character);
     std::uint8_t FrameAt(int position) const;
-    // Server: sends a telegram a Client relayed with the repetitions of SendTelegram (no box);
-    // the own telegram of the Server's caller is kept.
+    // Server: sends a telegram a Client relayed (one pass, no box) and frees its slot once the
+    // Interface confirmed it; the own telegram of the Server's caller is kept.
     void SendRelayedTelegram(const RelaySettings& settings);
 
     Rs232Port& port_;

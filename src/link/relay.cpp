@@ -19,6 +19,9 @@ constexpr RelayRetry kClientRetry{200, milliseconds(5)};
 constexpr RelayRetry kClientSyncRetry{50, milliseconds(5)};
 constexpr RelayRetry kServerRetry{100, milliseconds(10)};
 constexpr int kClientSlotReReads = 20;
+// About a second of 5 ms re-reads for the Server to deliver a placed request; SendTelegram's
+// eleven attempts then wait about as long as eleven passes of the direct line.
+constexpr int kClientTakenReReads = 200;
 constexpr int kCreateAttempts = 100;
 
 // A relay file of `dir`; an empty path (nothing to open) when no directory is set.
@@ -36,6 +39,11 @@ bool CreateWithRetries(const fs::path& path, const Bytes& bytes, Delay& delay) {
         }
     }
     return false;
+}
+
+// The same telegram: length and bytes.
+bool SameRequest(const TRelayRecord& a, const TRelayRecord& b) {
+    return a.Length == b.Length && std::memcmp(a.Bytes, b.Bytes, a.Length) == 0;
 }
 
 }  // namespace
@@ -63,6 +71,8 @@ bool CreateRelayFiles(const fs::path& base, Delay& delay) {
 void Relay::Reset() {
     ClearRecordsPending();
     lastSequence_ = 0;
+    placed_.reset();
+    releasePending_ = false;
 }
 
 void Relay::ClearRecordsPending() {
@@ -120,24 +130,42 @@ void Relay::ClientSendStep(LinkData& link, const RelaySettings& settings) {
     RelayFile file(delay_);
     if (!file.Open(path, kClientRetry)) return;  // stays a send request for the next exchange
     link.result = LinkResult::TimedOut;
+    TRelayRecord request{};
+    request.Marker = 1;
+    request.Length = std::uint8_t(link.length);
+    std::memcpy(request.Bytes, &link.telegram, std::size_t(link.length));
+    const bool repeated = placed_ && SameRequest(*placed_, request);
+
     TRelayRecord slot{};
     bool read = file.Read(0, slot);
-    for (int reRead = 0; read && slot.Marker == 1 && reRead < kClientSlotReReads && !link.abortRequested; ++reRead) {
-        pump_.ProcessPendingMessages();
-        file.Close();
-        delay_.WaitMs(5);
-        read = file.Open(path, kClientRetry) && file.Read(0, slot);
+    // Re-reads the slot while it holds a request, at most `reReads` times.
+    auto waitWhileOccupied = [&](int reReads) {
+        for (int reRead = 0; read && slot.Marker == 1 && reRead < reReads && !link.abortRequested; ++reRead) {
+            pump_.ProcessPendingMessages();
+            file.Close();
+            delay_.WaitMs(5);
+            read = file.Open(path, kClientRetry) && file.Read(0, slot);
+        }
+    };
+    if (!repeated) {
+        waitWhileOccupied(kClientSlotReReads);
+        if (read && slot.Marker == 0) {
+            placed_.reset();  // an earlier request, if any, was taken
+            // The telegram first, then the marker: the Server never takes a half-written request.
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(&request);
+            if (file.Write(0, 1, {bytes + 1, sizeof request - 1}, kClientRetry) &&
+                file.Write(0, 0, {&request.Marker, 1}, kClientRetry)) {
+                placed_ = request;
+                slot.Marker = 1;
+            }
+        }
     }
-    if (read && slot.Marker == 0) {
-        TRelayRecord request{};
-        request.Length = std::uint8_t(link.length);
-        std::memcpy(request.Bytes, &link.telegram, std::size_t(link.length));
-        // The telegram first, then the marker: the Server never takes a half-written request.
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&request);
-        const std::uint8_t taken = 1;
-        if (file.Write(0, 1, {bytes + 1, sizeof request - 1}, kClientRetry) &&
-            file.Write(0, 0, {&taken, 1}, kClientRetry))
+    if (placed_ && SameRequest(*placed_, request)) {
+        waitWhileOccupied(kClientTakenReReads);
+        if (read && slot.Marker == 0) {
+            placed_.reset();
             link.result = LinkResult::Ok;
+        }
     }
     link.state = link_state::kDone;
     file.Close();
@@ -148,11 +176,15 @@ void Relay::ServerPickUpStep(LinkData& link, const RelaySettings& settings) {
     RelayFile file(delay_);
     if (file.Open(RelayPath(settings.baseDirectory, kRelaySendFileName), kServerRetry)) {
         TRelayRecord request{};
-        if (file.Read(0, request) && request.Marker == 1) {
-            const std::uint8_t free = 0;
-            bool taken = file.Write(0, 0, {&free, 1}, kServerRetry);
-            // A request without address and command cannot be sent; it is taken all the same.
-            if (taken && request.Length >= 2 && request.Length <= kTelegramCapacity) {
+        if (file.Read(0, request)) {
+            if (request.Marker != 1) {
+                releasePending_ = false;
+            } else if (releasePending_ || request.Length < 2 || request.Length > kTelegramCapacity) {
+                // Delivered already, or without address and command it cannot be sent: freed
+                // without sending.
+                const std::uint8_t free = 0;
+                if (file.Write(0, 0, {&free, 1}, kServerRetry)) releasePending_ = false;
+            } else {
                 link.length = request.Length;
                 std::memcpy(&link.telegram, request.Bytes, request.Length);
                 link.state = link_state::kSendRequest;
@@ -161,6 +193,15 @@ void Relay::ServerPickUpStep(LinkData& link, const RelaySettings& settings) {
         file.Close();
     }
     delay_.WaitMs(10);
+}
+
+void Relay::ServerReleaseStep(const RelaySettings& settings) {
+    releasePending_ = true;
+    RelayFile file(delay_);
+    const std::uint8_t free = 0;
+    if (file.Open(RelayPath(settings.baseDirectory, kRelaySendFileName), kServerRetry) &&
+        file.Write(0, 0, {&free, 1}, kServerRetry))
+        releasePending_ = false;
 }
 
 void Relay::ServerForwardStep(LinkData& link, const RelaySettings& settings) {

@@ -2,6 +2,7 @@
 // The relay through the shared files COMTD.DAT and COMRD.DAT: a Client PC sends its telegrams
 // through the Server PC that owns the serial line, and reads the telegrams the Server received.
 #include <filesystem>
+#include <optional>
 
 #include "project/parameter_record.h"
 #include "link/delay.h"
@@ -40,10 +41,18 @@ public:
     void ClientReceiveStep(LinkData& link, const RelaySettings& settings);
     // Client: skips every telegram relayed so far; the link becomes Done.
     void ClientSynchroniseStep(LinkData& link, const RelaySettings& settings);
-    // Client: places the telegram in the Server's COMTD.DAT once the slot is free.
+    // Client: places the telegram in the Server's COMTD.DAT once the slot is free, then waits
+    // until the Server frees the slot, which it does once the Interface confirmed the telegram:
+    // only then the result is Ok. A telegram placed and not yet freed is not placed again: a
+    // repetition of the same telegram waits for it further, another telegram waits for the slot.
     void ClientSendStep(LinkData& link, const RelaySettings& settings);
-    // Server: takes a Client's waiting telegram, to be sent by the next exchange.
+    // Server: copies a Client's waiting telegram, to be sent by the next exchange; the request
+    // stays in the slot until ServerReleaseStep, so a telegram that does not get through is sent
+    // again by a later exchange.
     void ServerPickUpStep(LinkData& link, const RelaySettings& settings);
+    // Server: the Interface confirmed the relayed telegram; frees the slot. When the slot cannot
+    // be written, the next pick-up frees it instead of sending the telegram again.
+    void ServerReleaseStep(const RelaySettings& settings);
     // Server: offers the telegram just received to the Client in the next ring record of
     // COMRD.DAT in the server directory.
     void ServerForwardStep(LinkData& link, const RelaySettings& settings);
@@ -61,6 +70,8 @@ private:
     int lastSequence_ = 0;    // Client: last record read; Server: last record written
     int targetSequence_ = 0;  // Client
     bool recordsPending_ = false;
+    std::optional<TRelayRecord> placed_;  // Client: placed, the slot not yet freed
+    bool releasePending_ = false;         // Server: delivered, the slot not yet freed
 };
 
 }  // namespace ovis

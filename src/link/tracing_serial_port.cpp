@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "records/terminal_text.h"
+
 namespace ovis {
 
 TracingSerialPort::TracingSerialPort(SerialPort& inner, std::ostream& log) : inner_(inner), log_(log) {}
@@ -16,7 +18,7 @@ void TracingSerialPort::Line(const std::string& text) {
 bool TracingSerialPort::Open(const std::string& devicePath) {
     Flush();
     bool ok = inner_.Open(devicePath);
-    Line((ok ? "open " : "open failed ") + devicePath);
+    Line((ok ? "open " : "open failed ") + EscapeControlCharacters(devicePath));
     return ok;
 }
 

@@ -23,6 +23,8 @@ std::string ListingKey(std::string_view name) {
     return key;
 }
 
+}  // namespace
+
 bool HasExtension(const fs::path& path, std::string_view extension) {
     const std::string ext = path.extension().string();
     return ext.size() == extension.size() &&
@@ -30,8 +32,6 @@ bool HasExtension(const fs::path& path, std::string_view extension) {
                return UpperInCodePage(static_cast<unsigned char>(a)) == UpperInCodePage(static_cast<unsigned char>(b));
            });
 }
-
-}  // namespace
 
 bool ListedBefore(std::string_view a, std::string_view b) {
     const std::string keyA = ListingKey(a);

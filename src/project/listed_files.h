@@ -13,6 +13,9 @@ namespace ovis {
 // when the folder does not exist or cannot be read.
 std::vector<std::string> ListedFileNames(const std::filesystem::path& dir, std::string_view extension);
 
+// Whether the name's extension equals `extension` (e.g. ".pgm") without regard to case.
+bool HasExtension(const std::filesystem::path& path, std::string_view extension);
+
 // The listing order of two file names: true when `a` comes before `b`.
 bool ListedBefore(std::string_view a, std::string_view b);
 

@@ -5,6 +5,7 @@
 
 #include "records/codepage.h"
 #include "records/typed_file.h"
+#include "project/interrupted_saves.h"
 #include "project/listed_files.h"
 #include "project/output_file_table.h"
 #include "project/project_names.h"
@@ -65,7 +66,6 @@ void ProjectStore::WriteStartView() const {
 void ProjectStore::LoadAllTables() { LoadAllTablesFrom(ProjectDirectory()); }
 
 void ProjectStore::LoadAllTablesFrom(const fs::path& dir) {
-    RemoveStaleSaveTemps(dir);
     // A file with more records than a table holds loads its first rows; the user is told so.
     auto note = [this](const std::string& fileName, const TableLoadResult& result) {
         if (auto message = LoadOverflowMessage(fileName, result)) dialogs_.Information(*message);
@@ -95,7 +95,10 @@ void ProjectStore::CreateProjectFiles(const std::string& name, const std::functi
     CreateDirectoryOrThrow(ProjectRoot());
     const fs::path target = ProjectRoot() / name;
     StagedDirectory staged(target);
-    CreateDirectoryOrThrow(staged.Path());
+    if (std::error_code ec = staged.Create()) {
+        throw IoError(
+            FileErrorText("Das Verzeichnis", staged.Path(), "es kann nicht angelegt werden: " + SystemErrorText(ec)));
+    }
     WriteNewProjectFileSet(staged.Path());
     if (complete) complete(staged.Path());
     if (std::error_code ec = staged.Commit())
@@ -151,6 +154,7 @@ bool ProjectStore::NewProject() {
 }
 
 bool ProjectStore::OpenCurrentProject() {
+    RemoveInterruptedSaves(ProjectDirectory());
     return ShowingErrors([&] { LoadAllTables(); });
 }
 
@@ -160,8 +164,8 @@ bool ProjectStore::SaveProjectAs(const std::string& newName) {
     // The copy is made beside the projects and renamed, so that a failed step never leaves a
     // half-copied project under the new name.
     StagedDirectory staged(ProjectRoot() / newName);
-    std::error_code copyError;
-    fs::copy(ProjectRoot() / oldName, staged.Path(), fs::copy_options::recursive, copyError);
+    std::error_code copyError = staged.Create();
+    if (!copyError) fs::copy(ProjectRoot() / oldName, staged.Path(), fs::copy_options::recursive, copyError);
     if (copyError) dialogs_.Error("Fehler beim Kopieren");
     const std::error_code moveError = copyError ? copyError : staged.Commit();
     if (moveError) {
@@ -169,6 +173,7 @@ bool ProjectStore::SaveProjectAs(const std::string& newName) {
         currentName_ = oldName;
         return false;
     }
+    RemoveInterruptedSaves(ProjectDirectory());
     return ShowingErrors([&] {
         LoadAllTables();
         tables_.parameters.Record().Nachbarobjekt = RecordText(newName);

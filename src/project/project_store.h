@@ -48,9 +48,9 @@ public:
     // Writes the current project name into the settings file, without line end.
     void WriteStartView() const;
 
-    // Loads every table of the current project in the fixed order, after removing the temporary
-    // files of interrupted saves. An IoError stops it at the failing table: tables before it stay
-    // loaded, those after it keep their content.
+    // Loads every table of the current project in the fixed order; nothing is written or removed.
+    // An IoError stops it at the failing table: tables before it stay loaded, those after it keep
+    // their content.
     void LoadAllTables();
     // The same for the project in `projectDir`, wherever it lies (ovisctl).
     void LoadAllTablesFrom(const std::filesystem::path& projectDir);
@@ -68,12 +68,15 @@ public:
     // cancelled or when creating or loading failed (the error was shown).
     bool NewProject();
 
-    // Save-as after the name was asked: copy, then move under the new name, load, store the
-    // name in the system parameters. False when the copy could not be moved (the error was
-    // shown and the previous project stays current) or when loading failed.
+    // Save-as after the name was asked: copy, then move under the new name, remove the temporary
+    // files of interrupted saves, load, store the name in the system parameters. False when the
+    // copy could not be moved (the error was shown and the previous project stays current) or
+    // when loading failed.
     bool SaveProjectAs(const std::string& newName);
 
-    // Phase B of opening: loads the current project. False when loading failed (shown).
+    // Phase B of opening: the project is opened for writing, so the temporary files of its
+    // interrupted saves are removed first (RemoveInterruptedSaves); then it loads the current
+    // project. False when loading failed (shown).
     bool OpenCurrentProject();
 
     // Start-up: loads the tables of the start-view project, then no project counts as open.

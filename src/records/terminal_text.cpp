@@ -10,21 +10,50 @@ void AppendEscaped(std::string& out, unsigned code) {
     out += kHex[code & 0xF];
 }
 
+// The length of the well-formed UTF-8 sequence at the start of `text` (no overlong form, no
+// surrogate, nothing above U+10FFFF); 0 when it is not one.
+std::size_t SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
 }  // namespace
 
 std::string EscapeControlCharacters(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
+    for (std::size_t i = 0; i < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
-        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0u;
-        if (byte < 0x20 || byte == 0x7F) {
+        const std::size_t length = SequenceLength(utf8.substr(i));
+        if (length == 0 || byte < 0x20 || byte == 0x7F) {
             AppendEscaped(out, byte);
-        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080..U+009F
-            AppendEscaped(out, next);
             ++i;
+        } else if (byte == 0xC2 && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {  // U+0080..U+009F
+            AppendEscaped(out, static_cast<unsigned char>(utf8[i + 1]));
+            i += 2;
         } else {
-            out += char(byte);
+            out.append(utf8.substr(i, length));
+            i += length;
         }
     }
     return out;

@@ -225,7 +225,7 @@ void WriteBytesAtomically(const fs::path& path, std::span<const std::uint8_t> by
         throw IoError(FileErrorText("Die Datei", path, "sie ist schreibgeschützt und wird nicht überschrieben"));
 
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const fs::path temp = dir / SaveTempName(target.filename().string(), random() % 1000000000ULL);
+    const fs::path temp = dir / SaveTempName(target.filename().string(), random() % kSaveTempNumbers);
     const mode_t mode = exists ? existing.st_mode & 0777 : 0666;
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) throw IoError(FileErrorText("Die Datei", path, "sie kann nicht geschrieben werden: " + ErrnoText(errno)));
@@ -261,23 +261,17 @@ std::string SaveTempName(const std::string& fileName, std::uint64_t number) {
     return "." + fileName + ".tmp" + std::to_string(number);
 }
 
-bool IsSaveTempName(std::string_view name) {
+std::optional<std::string> SaveTempTarget(std::string_view name) {
     const std::size_t marker = name.rfind(".tmp");
-    if (name.size() < 2 || name.front() != '.' || marker == std::string_view::npos || marker < 2) return false;
+    if (name.size() < 2 || name.front() != '.' || marker == std::string_view::npos || marker < 2) return std::nullopt;
     const std::string_view number = name.substr(marker + 4);
-    return !number.empty() && number.size() <= 20 &&
-           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-void RemoveStaleSaveTemps(const fs::path& dir) {
-    std::error_code ec;
-    std::vector<fs::path> stale;
-    for (fs::recursive_directory_iterator it(dir, fs::directory_options::skip_permission_denied, ec), end;
-         !ec && it != end; it.increment(ec)) {
-        if (IsSaveTempName(it->path().filename().string()) && it->is_regular_file(ec) && !it->is_symlink(ec))
-            stale.push_back(it->path());
-    }
-    for (const auto& path : stale) fs::remove(path, ec);
+    const bool digits =
+        !number.empty() && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    // SaveTempName writes no leading zero, and the number stays below kSaveTempNumbers.
+    if (!digits || (number.size() > 1 && number.front() == '0') ||
+        number.size() > std::to_string(kSaveTempNumbers - 1).size())
+        return std::nullopt;
+    return std::string(name.substr(1, marker - 1));
 }
 
 fs::path ResolveInDirectory(const fs::path& dir, const std::string& name) {

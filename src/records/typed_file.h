@@ -67,13 +67,13 @@ void WriteBytesAtomically(const std::filesystem::path& path, std::span<const std
 // Creates a directory with any missing parents; IoError when it cannot be created.
 void CreateDirectoryOrThrow(const std::filesystem::path& dir);
 
-// The name of the temporary file of an atomic save of `fileName`: "." + fileName + ".tmp" + number.
+// The name of the temporary file of an atomic save of `fileName`: "." + fileName + ".tmp" + number,
+// the number below kSaveTempNumbers.
+inline constexpr std::uint64_t kSaveTempNumbers = 1000000000;
 std::string SaveTempName(const std::string& fileName, std::uint64_t number);
-// True for names of that form.
-bool IsSaveTempName(std::string_view name);
-// Removes the temporary files that interrupted saves left in `dir` and its subdirectories.
-// Only regular files of that name form are removed; failures are ignored.
-void RemoveStaleSaveTemps(const std::filesystem::path& dir);
+// The file name whose save a temporary file of exactly that form belongs to; nothing for any
+// other name.
+std::optional<std::string> SaveTempTarget(std::string_view name);
 
 // Creates an empty file (or truncates an existing one) the same way.
 inline void WriteEmptyFile(const std::filesystem::path& path) { WriteFileAtomically(path, {}); }

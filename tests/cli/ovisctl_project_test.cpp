@@ -158,3 +158,27 @@ TEST(OvisctlProject, NewProjectFailsWhenTheStartViewCannotBeLoaded) {
 }
 
 }  // namespace
+
+namespace {
+
+// Reading commands leave every file alone, the temporary files of interrupted saves included:
+// only opening a project for writing removes those.
+TEST(OvisctlProject, ReadingCommandsDeleteNothing) {
+    namespace fs = std::filesystem;
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    const fs::path dir = base / "Projekte" / "Demo";
+    const fs::path files[] = {dir / ".Notizen.tmp1", dir / ".IO.ofd.tmp1",
+                              dir / "Daten" / "Datenausgabe" / "Ausgangsdaten" / ".Notizen.tmp2"};
+    for (const auto& file : files) {
+        ovis::test::WriteBytes(file, {1});
+        fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    }
+    for (const std::string& command : {"check " + Quote(dir) + " io", "image " + Quote(dir), "numbers " + Quote(dir),
+                                      "configure " + Quote(dir) + " --port /dev/null", "programs " + Quote(dir)}) {
+        Ovisctl(command);
+        for (const auto& file : files) EXPECT_TRUE(fs::exists(file)) << command << ": " << file;
+    }
+}
+
+}  // namespace

@@ -93,19 +93,65 @@ TEST(LinkRelayFiles, ServerDirectoryTextBecomesAPath) {
     EXPECT_EQ(settings.baseDirectory, fs::path("/base"));
 }
 
-TEST(LinkRelayClientSend, PlacesTheTelegramInAFreeSlot) {
+TEST(LinkRelayClientSend, PlacesTheTelegramInAFreeSlotAndWaitsUntilTheServerFreesIt) {
     RelayRig rig;
     rig.SetTelegram({1, 4, 3, 0, 0x80, 0x01, 0});
+    std::vector<TRelayRecord> seen;
+    rig.pump.onPump = [&] {
+        seen = rig.Records(kRelaySendFileName);
+        if (rig.pump.calls == 30) rig.WriteRecords(kRelaySendFileName, {TRelayRecord{}});  // the Server delivered it
+    };
     rig.link.state = ls::kSendRequest;
     rig.relay.ClientSendStep(rig.link, rig.client);
     EXPECT_EQ(rig.link.result, LinkResult::Ok);
     EXPECT_EQ(int(rig.link.state), int(ls::kDone));
-    auto slot = rig.Records(kRelaySendFileName);
-    ASSERT_EQ(slot.size(), 1u);
-    EXPECT_EQ(slot[0].Marker, 1);
-    EXPECT_EQ(slot[0].Length, 7);
-    EXPECT_EQ(std::vector<std::uint8_t>(slot[0].Bytes, slot[0].Bytes + 7),
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Marker, 1);
+    EXPECT_EQ(seen[0].Length, 7);
+    EXPECT_EQ(std::vector<std::uint8_t>(seen[0].Bytes, seen[0].Bytes + 7),
               (std::vector<std::uint8_t>{1, 4, 3, 0, 0x80, 0x01, 0}));
+    EXPECT_EQ(rig.pump.calls, 30) << "re-read until the slot was freed";
+}
+
+TEST(LinkRelayClientSend, ARequestNotYetTakenIsWaitedForAndNeverPlacedTwice) {
+    RelayRig rig;
+    rig.SetTelegram({1, 4, 3, 0, 0x80, 0x01, 0});
+    rig.link.state = ls::kSendRequest;
+    rig.relay.ClientSendStep(rig.link, rig.client);
+    EXPECT_EQ(rig.link.result, LinkResult::TimedOut) << "no Server took it";
+    EXPECT_EQ(rig.pump.calls, 200) << "about a second of re-reads";
+    EXPECT_EQ(rig.Records(kRelaySendFileName)[0].Marker, 1) << "it stays for the Server";
+
+    // The repetition of the same telegram: the Server delivers it meanwhile.
+    rig.WriteRecords(kRelaySendFileName, {TRelayRecord{}});
+    rig.link.state = ls::kSendRequest;
+    rig.relay.ClientSendStep(rig.link, rig.client);
+    EXPECT_EQ(rig.link.result, LinkResult::Ok);
+    EXPECT_EQ(rig.Records(kRelaySendFileName)[0].Marker, 0) << "taken, not placed again";
+
+    // The same telegram once more, as a new request: it is placed.
+    rig.pump.onPump = [&] {
+        if (rig.pump.calls == 205) rig.WriteRecords(kRelaySendFileName, {TRelayRecord{}});
+    };
+    rig.link.state = ls::kSendRequest;
+    rig.relay.ClientSendStep(rig.link, rig.client);
+    EXPECT_EQ(rig.link.result, LinkResult::Ok);
+}
+
+TEST(LinkRelayClientSend, AnotherTelegramWaitsUntilTheEarlierRequestIsTaken) {
+    RelayRig rig;
+    rig.SetTelegram({1, 3});
+    rig.link.state = ls::kSendRequest;
+    rig.relay.ClientSendStep(rig.link, rig.client);
+    ASSERT_EQ(rig.link.result, LinkResult::TimedOut);
+
+    rig.SetTelegram({1, 4, 9});
+    rig.pump.calls = 0;
+    rig.relay.ClientSendStep(rig.link, rig.client);
+    EXPECT_EQ(rig.link.result, LinkResult::TimedOut);
+    EXPECT_EQ(rig.pump.calls, 20) << "the slot is not free";
+    auto slot = rig.Records(kRelaySendFileName);
+    EXPECT_EQ(slot[0].Length, 2) << "the earlier request is not overwritten";
 }
 
 TEST(LinkRelayClientSend, OccupiedSlotGivesUpAfterTwentyReReads) {
@@ -124,14 +170,19 @@ TEST(LinkRelayClientSend, OccupiedSlotGivesUpAfterTwentyReReads) {
 TEST(LinkRelayClientSend, SlotFreedWhileWaitingIsTaken) {
     RelayRig rig;
     rig.WriteRecords(kRelaySendFileName, {TRelayRecord{1, 2, {5, 5}}});
+    std::uint8_t placedCommand = 0;
     rig.pump.onPump = [&] {
         if (rig.pump.calls == 4) rig.WriteRecords(kRelaySendFileName, {TRelayRecord{}});
+        if (rig.pump.calls == 10) {
+            placedCommand = rig.Records(kRelaySendFileName)[0].Bytes[1];
+            rig.WriteRecords(kRelaySendFileName, {TRelayRecord{}});
+        }
     };
     rig.SetTelegram({1, 3});
     rig.link.state = ls::kSendRequest;
     rig.relay.ClientSendStep(rig.link, rig.client);
     EXPECT_EQ(rig.link.result, LinkResult::Ok);
-    EXPECT_EQ(rig.Records(kRelaySendFileName)[0].Bytes[1], 3);
+    EXPECT_EQ(placedCommand, 3);
 }
 
 TEST(LinkRelayClientSend, MissingFileLeavesTheRequestForTheNextExchange) {
@@ -144,20 +195,43 @@ TEST(LinkRelayClientSend, MissingFileLeavesTheRequestForTheNextExchange) {
     EXPECT_FALSE(fs::exists(rig.dir / kRelaySendFileName)) << "a Client never creates relay files";
 }
 
-TEST(LinkRelayServer, PicksUpAWaitingRequestOnce) {
+TEST(LinkRelayServer, PicksUpAWaitingRequestUntilTheInterfaceConfirmedIt) {
     RelayRig rig;
     rig.WriteRecords(kRelaySendFileName, {TRelayRecord{1, 4, {2, 7, 0xAB, 0xCD}}});
+    for (int pass = 0; pass < 2; ++pass) {
+        rig.link.state = ls::kDone;
+        rig.relay.ServerPickUpStep(rig.link, rig.server);
+        EXPECT_EQ(int(rig.link.state), int(ls::kSendRequest)) << "not confirmed: sent again " << pass;
+        EXPECT_EQ(rig.link.length, 4);
+        EXPECT_EQ(std::vector<std::uint8_t>(rig.link.TelegramBytes().begin(), rig.link.TelegramBytes().end()),
+                  (std::vector<std::uint8_t>{2, 7, 0xAB, 0xCD}));
+        EXPECT_EQ(rig.Records(kRelaySendFileName)[0].Marker, 1) << "it stays in the slot";
+    }
+    rig.relay.ServerReleaseStep(rig.server);
+    EXPECT_EQ(rig.Records(kRelaySendFileName)[0].Marker, 0);
     rig.link.state = ls::kDone;
     rig.relay.ServerPickUpStep(rig.link, rig.server);
-    EXPECT_EQ(int(rig.link.state), int(ls::kSendRequest));
-    EXPECT_EQ(rig.link.length, 4);
-    EXPECT_EQ(std::vector<std::uint8_t>(rig.link.TelegramBytes().begin(), rig.link.TelegramBytes().end()),
-              (std::vector<std::uint8_t>{2, 7, 0xAB, 0xCD}));
+    EXPECT_EQ(int(rig.link.state), int(ls::kDone)) << "delivered once";
+}
+
+TEST(LinkRelayServer, ASlotThatCouldNotBeFreedIsFreedByTheNextPickUpWithoutSendingAgain) {
+    RelayRig rig;
+    const std::vector<TRelayRecord> request{TRelayRecord{1, 2, {1, 3}}};
+    rig.WriteRecords(kRelaySendFileName, request);
+    rig.link.state = ls::kDone;
+    rig.relay.ServerPickUpStep(rig.link, rig.server);
+    ASSERT_EQ(int(rig.link.state), int(ls::kSendRequest));
+    fs::rename(rig.dir / kRelaySendFileName, rig.dir / "weg");  // busy: it cannot be opened
+    rig.relay.ServerReleaseStep(rig.server);
+    fs::rename(rig.dir / "weg", rig.dir / kRelaySendFileName);
+    rig.link.state = ls::kDone;
+    rig.relay.ServerPickUpStep(rig.link, rig.server);
+    EXPECT_EQ(int(rig.link.state), int(ls::kDone)) << "delivered already";
     EXPECT_EQ(rig.Records(kRelaySendFileName)[0].Marker, 0);
 
-    rig.link.state = ls::kDone;
+    rig.WriteRecords(kRelaySendFileName, request);  // the Client's next request
     rig.relay.ServerPickUpStep(rig.link, rig.server);
-    EXPECT_EQ(int(rig.link.state), int(ls::kDone)) << "taken once";
+    EXPECT_EQ(int(rig.link.state), int(ls::kSendRequest));
 }
 
 TEST(LinkRelayServer, RequestWithoutAddressAndCommandIsTakenButNotSent) {
@@ -264,7 +338,7 @@ TEST(LinkRelayDirectories, ClientSendsIntoItsServerDirectory) {
     link.telegram.Command = 3;
     link.state = ls::kSendRequest;
     relay.ClientSendStep(link, dirs.client);
-    EXPECT_EQ(link.result, LinkResult::Ok);
+    EXPECT_EQ(link.result, LinkResult::TimedOut) << "placed; no Server took it";
     EXPECT_EQ(FourDirectories::Markers(dirs.FirstRecords(kRelaySendFileName)), (std::vector<int>{0, 1, 0, 0}));
 }
 
@@ -284,6 +358,7 @@ TEST(LinkRelayDirectories, ServerTakesRequestsFromItsBaseDirectory) {
     relay.ServerPickUpStep(link, dirs.server);
     EXPECT_EQ(int(link.state), int(ls::kSendRequest));
     EXPECT_EQ(link.telegram.Command, 3);
+    relay.ServerReleaseStep(dirs.server);
     EXPECT_EQ(test::ReadBytes(dirs.serverBase / kRelaySendFileName)[0], 0) << "taken";
     EXPECT_EQ(test::ReadBytes(dirs.clientServer / kRelaySendFileName)[0], 1) << "not touched";
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <csignal>
 
+#include "project/staged_directory.h"
 #include "support/file_bytes.h"
 #include "support/project_fixture.h"
 
@@ -304,19 +305,90 @@ TEST(ProjectStore, ANewProjectIsCompletedBeforeItAppearsUnderItsName) {
     EXPECT_EQ(EntryNames(f.store.ProjectRoot()), (std::vector<std::string>{"Neu"}));
 }
 
-TEST(ProjectStore, OpeningRemovesTheTemporaryFilesOfInterruptedSaves) {
+// A file last written two minutes ago.
+void WriteAged(const fs::path& path) {
+    test::WriteBytes(path, {1});
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+}
+
+TEST(ProjectStore, OnlyOpeningForWritingRemovesTheTemporaryFilesOfInterruptedSaves) {
     ProjectFixture f;
     f.CreateProject("A");
     const fs::path dir = f.ProjectDir("A");
+    const fs::path recordings = dir / "Daten" / "Datenausgabe" / "Ausgangsdaten";
+    test::WriteBytes(recordings / "r.ofa", {});
+    test::WriteBytes(dir / "Fremd.ofd", {});
     const fs::path stale[] = {dir / SaveTempName("IO.ofd", 4711), dir / "Programme" / SaveTempName("Main.pgm", 1),
-                              dir / "Daten" / "Datenausgabe" / "Ausgangsdaten" / SaveTempName("r.ofa", 22)};
-    const fs::path kept[] = {dir / ".IO.ofd.tmpx", dir / "IO.ofd.tmp1", dir / "Notiz.tmp1"};
-    for (const auto& p : stale) test::WriteBytes(p, {1});
-    for (const auto& p : kept) test::WriteBytes(p, {1});
+                              recordings / SaveTempName("r.ofa", 22)};
+    const fs::path kept[] = {
+        dir / ".Notizen.tmp1",                       // not a save of this program
+        recordings / ".Notizen.tmp1",
+        dir / SaveTempName("Fremd.ofd", 3),          // beside a file that is no project file
+        recordings / SaveTempName("weg.ofa", 7),     // its recording does not exist
+        dir / "Programme" / SaveTempName("IO.ofd", 5),  // a table file does not lie among the programs
+        dir / ".IO.ofd.tmp01",                       // not the save's exact name
+    };
+    for (const auto& p : stale) WriteAged(p);
+    for (const auto& p : kept) WriteAged(p);
+    const fs::path fresh = dir / SaveTempName("Counter.ofd", 9);  // a save that may still be running
+    test::WriteBytes(fresh, {1});
+    fs::create_directory(dir / SaveTempName("Timer.ofd", 8));
+    fs::create_symlink(dir / "IO.ofd", dir / SaveTempName("Led.ofd", 6));
+
+    f.store.LoadAllTablesFrom(dir);
+    for (const auto& p : stale) EXPECT_TRUE(fs::exists(p)) << "reading never deletes: " << p;
+
     f.store.SetCurrentProjectName("A");
     ASSERT_TRUE(f.store.OpenCurrentProject());
     for (const auto& p : stale) EXPECT_FALSE(fs::exists(p)) << p;
     for (const auto& p : kept) EXPECT_TRUE(fs::exists(p)) << p;
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::is_directory(dir / SaveTempName("Timer.ofd", 8)));
+    EXPECT_TRUE(fs::is_symlink(dir / SaveTempName("Led.ofd", 6)));
+    EXPECT_TRUE(fs::exists(dir / "IO.ofd"));
+}
+
+// A staging directory of a creation whose process ended without cleaning up, as after kill -9.
+fs::path KilledCreation(const fs::path& root) {
+    std::vector<fs::path> before;
+    for (const auto& e : fs::directory_iterator(root)) before.push_back(e.path());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        StagedDirectory staged(root / "Neu");
+        ::_exit(staged.Create() ? 1 : 0);  // no destructor runs
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    for (const auto& e : fs::directory_iterator(root))
+        if (std::find(before.begin(), before.end(), e.path()) == before.end()) return e.path();
+    ADD_FAILURE() << "no staging directory left";
+    return {};
+}
+
+void Age(const fs::path& path, std::chrono::minutes age) {
+    fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+}
+
+TEST(ProjectStore, TheNextCreationRemovesStagingDirectoriesOfKilledCreations) {
+    ProjectFixture f;
+    const fs::path root = f.store.ProjectRoot();
+    fs::create_directories(root);
+    const fs::path abandoned = KilledCreation(root);
+    const fs::path recent = KilledCreation(root);  // may belong to a creation on another PC
+    StagedDirectory running(root / "Laufend");     // a creation still running in a live process
+    ASSERT_FALSE(running.Create());
+    const fs::path notes = root / ".ovis-staging-notizen";
+    fs::create_directory(notes);
+    for (const auto& dir : {abandoned, running.Path(), notes}) Age(dir, std::chrono::minutes(61));
+    Age(recent, std::chrono::minutes(59));
+
+    f.CreateProject("Neu");
+    EXPECT_FALSE(fs::exists(abandoned));
+    EXPECT_TRUE(fs::exists(recent)) << "younger than an hour";
+    EXPECT_TRUE(fs::exists(running.Path())) << "its lock is held";
+    EXPECT_TRUE(fs::exists(notes)) << "not a staging name";
+    EXPECT_FALSE(fs::exists(f.ProjectDir("Neu") / ".ovis-staging.lock")) << "the lock file is not part of the project";
 }
 
 TEST(ProjectStore, BaseDirectoryResolution) {

@@ -195,9 +195,26 @@ TEST(FileKinds, ASpecialFileIsNotReplacedBySaving) {
 
 TEST(FileKinds, SaveTemporaryNames) {
     EXPECT_EQ(SaveTempName("IO.ofd", 123), ".IO.ofd.tmp123");
-    EXPECT_TRUE(IsSaveTempName(SaveTempName("Main.pgm", 987654321)));
-    for (const char* name : {"IO.ofd.tmp1", ".IO.ofd.tmp", ".IO.ofd.tmpx", ".IO.ofd.tmp12a", "..tmp1", ".tmp1", ".IO.ofd"})
-        EXPECT_FALSE(IsSaveTempName(name)) << name;
+    struct Case {
+        const char* name;
+        std::optional<std::string> target;
+    };
+    const Case cases[] = {
+        {".IO.ofd.tmp123", "IO.ofd"},
+        {".Main.pgm.tmp987654321", "Main.pgm"},
+        {".a.tmp.ofa.tmp0", "a.tmp.ofa"},
+        {"IO.ofd.tmp1", std::nullopt},
+        {".IO.ofd.tmp", std::nullopt},
+        {".IO.ofd.tmpx", std::nullopt},
+        {".IO.ofd.tmp12a", std::nullopt},
+        {".IO.ofd.tmp01", std::nullopt},          // never written with a leading zero
+        {".IO.ofd.tmp1000000000", std::nullopt},  // beyond the save's numbers
+        {"..tmp1", std::nullopt},
+        {".tmp1", std::nullopt},
+        {".IO.ofd", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SaveTempTarget(c.name), c.target) << c.name;
+    EXPECT_EQ(SaveTempTarget(SaveTempName("Main.pgm", kSaveTempNumbers - 1)), "Main.pgm");
 }
 
 }  // namespace

@@ -27,6 +27,27 @@ TEST(TerminalText, OnlyControlCharactersAreEscaped) {
     for (const auto& c : cases) EXPECT_EQ(EscapeControlCharacters(c.text), c.shown) << c.name;
 }
 
+TEST(TerminalText, BytesThatAreNotUtf8AreEscaped) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"a bare 8-bit control sequence introducer", "x\x9B" "31mrot", "x\\x9B31mrot"},
+        {"a lone lead byte at the end", "Tür\xC3", "Tür\\xC3"},
+        {"a lead byte before ASCII", "\xC3(", "\\xC3("},
+        {"code page 1252 bytes", "L\xFC" "ftung", "L\\xFCftung"},
+        {"overlong slash", "\xC0\xAF", "\\xC0\\xAF"},
+        {"overlong escape in three bytes", "\xE0\x80\x9B", "\\xE0\\x80\\x9B"},
+        {"a surrogate", "\xED\xA0\x80", "\\xED\\xA0\\x80"},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},
+        {"a cut four-byte sequence", "\xF0\x9F\x98", "\\xF0\\x9F\\x98"},
+        {"well-formed text of every length", "A\u00E4\u20AC\U0001F600", "A\u00E4\u20AC\U0001F600"},
+        {"the largest code point", "\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EscapeControlCharacters(c.text), c.shown) << c.name;
+}
+
 TEST(TerminalText, MessageLinesBreakAtCarriageReturnsOnly) {
     struct Case {
         const char* name;
