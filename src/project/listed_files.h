@@ -13,6 +13,11 @@ namespace ovis {
 // when the folder does not exist or cannot be read.
 std::vector<std::string> ListedFileNames(const std::filesystem::path& dir, std::string_view extension);
 
+// Names of every entry of `dir` whose extension equals `extension` without regard to case,
+// whatever its kind (regular file, link, folder, FIFO, ...), in listing order. Empty when the
+// folder does not exist; IoError when it is there but cannot be listed.
+std::vector<std::string> ListedEntryNames(const std::filesystem::path& dir, std::string_view extension);
+
 // The listing order of two file names: true when `a` comes before `b`.
 bool ListedBefore(std::string_view a, std::string_view b);
 
