@@ -91,7 +91,7 @@ struct Refusal {
     std::string err;
 };
 
-Refusal Run(std::initializer_list<std::string> arguments) {
+Refusal RunOvisctl(std::initializer_list<std::string> arguments) {
     test::ChildProcess run(OvisctlCommand(arguments));
     const int code = run.Wait();
     return {code, run.out, run.err};
@@ -120,7 +120,7 @@ TEST(OvisctlImage, DamagedLedFieldsAreRefusedNamingFileAndField) {
         c.damage(project);
         project.tables->ledParameters.Save(project.Dir());
         project.tables->led.Save(ResolveInDirectory(project.Dir(), "Led.ofd"));
-        const Refusal image = Run({"image", project.Dir().string()});
+        const Refusal image = RunOvisctl({"image", project.Dir().string()});
         EXPECT_EQ(image.exitCode, 1);
         EXPECT_EQ(image.out, "");
         EXPECT_EQ(image.err, c.message);
@@ -138,11 +138,11 @@ TEST(OvisctlImage, DamagedOutputDataFilesAreRefused) {
             test::WriteBytes(path, std::vector<std::uint8_t>(40, 0));
             std::filesystem::permissions(path, std::filesystem::perms::none);
         }
-        const Refusal recording = Run({"recording", path.string()});
+        const Refusal recording = RunOvisctl({"recording", path.string()});
         EXPECT_NE(recording.exitCode, 0);
         for (const char* command : {"image", "numbers"}) {
             SCOPED_TRACE(command);
-            const Refusal run = Run({command, project.Dir().string()});
+            const Refusal run = RunOvisctl({command, project.Dir().string()});
             EXPECT_EQ(run.exitCode, 2);
             EXPECT_EQ(run.out, "");
             EXPECT_NE(run.err.find("\"" + path.string() + "\""), std::string::npos) << run.err;
@@ -161,20 +161,20 @@ TEST(OvisctlImage, UnreadableTablesAreRefused) {
         std::filesystem::permissions(path, std::filesystem::perms::none);
         const std::string named = "\"" + path.string() + "\" – sie kann nicht gelesen werden: ";
         for (const char* command : {"image", "numbers"}) {
-            const Refusal run = Run({command, project.Dir().string()});
+            const Refusal run = RunOvisctl({command, project.Dir().string()});
             EXPECT_EQ(run.exitCode, 2) << command;
             EXPECT_EQ(run.out, "") << command;
             EXPECT_NE(run.err.find(named), std::string::npos) << command << ": " << run.err;
         }
-        const Refusal check = Run({"check", project.Dir().string(), "counters"});
+        const Refusal check = RunOvisctl({"check", project.Dir().string(), "counters"});
         EXPECT_EQ(check.exitCode, 1);
         EXPECT_NE(check.err.find(named), std::string::npos) << check.err;
         if (program) {
-            const Refusal listing = Run({"program", project.Dir().string(), "Main"});
+            const Refusal listing = RunOvisctl({"program", project.Dir().string(), "Main"});
             EXPECT_EQ(listing.exitCode, 1);
             EXPECT_EQ(listing.out, "");
             EXPECT_NE(listing.err.find(named), std::string::npos) << listing.err;
-            const Refusal checkProgram = Run({"check", project.Dir().string(), "program", "Main"});
+            const Refusal checkProgram = RunOvisctl({"check", project.Dir().string(), "program", "Main"});
             EXPECT_EQ(checkProgram.exitCode, 1);
             EXPECT_NE(checkProgram.err.find(named), std::string::npos) << checkProgram.err;
         }

@@ -140,7 +140,9 @@ TEST(ConfigurationImageLedFields, EveryFieldSweptWithExtremeValues) {
             }
             ASSERT_FALSE(build.checkFailure) << *build.checkFailure;
             ExpectInsideTheMemory(build.image);
-            if (!field.read) EXPECT_EQ(AllBytes(build.image), AllBytes(base.image));
+            if (!field.read) {
+                EXPECT_EQ(AllBytes(build.image), AllBytes(base.image));
+            }
         }
     }
 }
