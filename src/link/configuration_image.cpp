@@ -189,12 +189,13 @@ ConfigurationBuild BuildConfigurationImage(const ConfigurationInputs& inputs) {
     // is cast to 16 bits.
     std::size_t members = 0;
     for (const auto& group : inputs.groups) members += std::size_t(GroupMemberCount(group));
-    const long long l = inputs.ledModules;
-    const long long map0 = kMessageRecordsAddress + (long long)kMessageRecordSize * (long long)numbering.Total();
-    const long long map1 = map0 + 2 * (long long)members;
-    const long long map2 = map1 + 5 * l;
-    const long long map3 = map2 + 35 * l;
-    long long used = map3 + 35 * l;
+    using Address = long long;
+    const Address l = inputs.ledModules;
+    const Address map0 = kMessageRecordsAddress + Address(kMessageRecordSize) * Address(numbering.Total());
+    const Address map1 = map0 + 2 * Address(members);
+    const Address map2 = map1 + 5 * l;
+    const Address map3 = map2 + 35 * l;
+    Address used = map3 + 35 * l;
     for (const auto& row : inputs.led) {
         used += LedLayoutOf(row).columns + row.AnzahlFarben + row.AnzahlHelligkeiten + row.Modulzahl + 2;
     }

@@ -100,6 +100,7 @@ public:
             count_ = 0;
             TakeSavedImage();
             // A missing file is an empty table; one that is there but cannot be opened is not.
+            unreadable_.reset();
             if (err != ENOENT && err != ENOTDIR) unreadable_ = UnreadableFile{path, SystemErrorText(err)};
             return {};
         }

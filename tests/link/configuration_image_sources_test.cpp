@@ -114,6 +114,9 @@ TEST(ConfigurationSources, AnUnreadableTableOrProgramStopsTheConfiguration) {
 
 TEST(ConfigurationSources, AMissingTableIsAnEmptyOne) {
     test::ConfigurationProject project;
+    test::MakeDamaged(project.Dir() / "Counter.ofd", test::Damage::Folder);
+    project.store.LoadAllTablesFrom(project.Dir());
+    ASSERT_TRUE(project.tables->counters.Unreadable());
     std::filesystem::remove(project.Dir() / "Counter.ofd");
     project.store.LoadAllTablesFrom(project.Dir());
     EXPECT_FALSE(project.tables->counters.Unreadable());
