@@ -1,15 +1,18 @@
-// The configuration image: the build of a maximal project (1000 rows in every table, LED
-// pictures of 1275 columns, groups of 100 members, 1000 program lines; target below 10 ms),
-// and "Neukonfiguration" of a mid-sized project against the simulator in a child process on a
-// pseudo-terminal paced at 115200 baud, reported as a ratio to the wire limit plus the
-// mandated pauses (100 ms after command 1, 10 ms after each telegram; target at most 1.10).
+// The configuration image: the build of a maximal project (every table with as many rows as the
+// Interface's memory holds, LED pictures of 1275 columns, groups of 100 members; target below
+// 10 ms), and "Neukonfiguration" of a project of the same kind with pictures of 100 columns
+// against the simulator in a child process on a pseudo-terminal paced at 115200 baud, reported as
+// a ratio to the wire limit plus the mandated pauses (100 ms after command 1, 10 ms after each
+// telegram; target at most 1.10). A build or transfer that fails is a benchmark error.
 //
 //   ./configuration_image_bench --benchmark_filter=Build       the build alone
 //   ./configuration_image_bench --benchmark_filter=Configure   the transfer (about 10 s)
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <memory>
 
+#include "bench_smoke.h"
 #include "link/configuration_image.h"
 #include "link/configuration_image_transfer.h"
 #include "link_bench_support.h"
@@ -99,36 +102,64 @@ std::vector<TProgrammLine> FillTables(ProjectTables& tables, std::size_t rows, i
     return lines;
 }
 
-void BM_BuildMaximalImage(benchmark::State& state) {
-    auto tables = std::make_unique<ProjectTables>();
-    const ProgramSet programs = JoinPrograms({"Main.pgm", FillTables(*tables, kMaxTableRows, kLedColumns)}, {});
+ConfigurationInputs InputsOf(const ProjectTables& tables, const ProgramSet& programs) {
     ConfigurationInputs inputs;
-    inputs.parameters = &tables->parameters.Record();
-    inputs.ledModules = tables->ledParameters.Record().AnzahlModule;
-    inputs.io = tables->io.Rows();
-    inputs.led = tables->led.Rows();
-    inputs.counters = tables->counters.Rows();
-    inputs.timers = tables->timers.Rows();
-    inputs.groups = tables->groups.Rows();
+    inputs.parameters = &tables.parameters.Record();
+    inputs.ledModules = tables.ledParameters.Record().AnzahlModule;
+    inputs.io = tables.io.Rows();
+    inputs.led = tables.led.Rows();
+    inputs.counters = tables.counters.Rows();
+    inputs.timers = tables.timers.Rows();
+    inputs.groups = tables.groups.Rows();
     inputs.programs = &programs;
     inputs.now = {2026, 12, 10, 6, 0, 0, 0};
+    return inputs;
+}
+
+bool Fits(std::size_t rows, int ledColumns) {
+    auto tables = std::make_unique<ProjectTables>();
+    const ProgramSet programs = JoinPrograms({"Main.pgm", FillTables(*tables, rows, ledColumns)}, {});
+    return !BuildConfigurationImage(InputsOf(*tables, programs)).checkFailure;
+}
+
+// The most rows per table whose image the Interface's memory holds.
+std::size_t LargestFittingRows(int ledColumns) {
+    std::size_t fits = 0, fails = kMaxTableRows + 1;
+    while (fails - fits > 1) {
+        const std::size_t rows = (fits + fails) / 2;
+        (Fits(rows, ledColumns) ? fits : fails) = rows;
+    }
+    return fits;
+}
+
+void BM_BuildMaximalImage(benchmark::State& state) {
+    const std::size_t rows = LargestFittingRows(kLedColumns);
+    auto tables = std::make_unique<ProjectTables>();
+    const ProgramSet programs = JoinPrograms({"Main.pgm", FillTables(*tables, rows, kLedColumns)}, {});
+    const ConfigurationInputs inputs = InputsOf(*tables, programs);
     std::size_t bytes = 0;
+    int freeBytes = 0;
     for (auto _ : state) {
         ConfigurationBuild build = BuildConfigurationImage(inputs);
         if (build.checkFailure) state.SkipWithError(build.checkFailure->c_str());
         bytes = 0;
         for (const auto& write : build.image.configuration) bytes += write.data.size();
+        freeBytes = build.image.freeBytes;
         benchmark::DoNotOptimize(build);
     }
+    state.counters["rows"] = double(rows);
     state.counters["image_bytes"] = double(bytes);
+    state.counters["free_bytes"] = double(freeBytes);
 }
 
 void BM_ConfigureAgainstSimulator(benchmark::State& state) {
     const int baud = int(state.range(0));
     const auto dir = std::filesystem::temp_directory_path() / ("ovis-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "Programme");
+    constexpr int kColumns = 100;
+    const std::size_t rows = SmokeRun() ? 5 : LargestFittingRows(kColumns);
     auto tables = std::make_unique<ProjectTables>();
-    const std::vector<TProgrammLine> lines = FillTables(*tables, 60, 100);
+    const std::vector<TProgrammLine> lines = FillTables(*tables, rows, kColumns);
     tables->program.lines.Assign(lines);
     tables->program.Save(dir);
 
@@ -149,6 +180,7 @@ void BM_ConfigureAgainstSimulator(benchmark::State& state) {
         state.SetIterationTime(seconds);
 
         if (!pc.actions.LastActionCompleted() || pc.dialogs.shown) state.SkipWithError("the configuration failed");
+        state.counters["rows"] = double(rows);
         const double pauses = std::chrono::duration<double>(pc.delay.total).count();
         const double wire = double(std::max(pc.port.sent, pc.port.received)) * 10.0 / baud;
         state.counters["wire_s"] = wire;

@@ -1,6 +1,6 @@
 // The LED display simulation over a full table: 255 messages of 1275 columns, the eight direction
 // codes in turn, delay 0 ("Milli": a step every 11 ms), played for 10 simulated seconds with one
-// pass per simulated millisecond. Reports the cost per pass (steps and composing included) and
+// pass per simulated millisecond (1 simulated second in smoke mode). Reports the cost per pass (steps and composing included) and
 // the cost of composing one frame of the full table.
 //
 //   ./led_simulation_bench
@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "bench_smoke.h"
 #include "led/led_simulation.h"
 #include "led/led_sim_step.h"
 
@@ -43,16 +44,18 @@ std::unique_ptr<LedTable> FullTable() {
 }
 
 constexpr SimTime kStart = 8 * 3'600'000;
-constexpr SimTime kSimulatedMilliseconds = 10'000;
+// 10 simulated seconds; 1 in smoke mode.
+SimTime SimulatedMilliseconds() { return ovis::bench::SmokeRun() ? 1'000 : 10'000; }
 
 void BM_FullTableTenSeconds(benchmark::State& state) {
     const auto table = FullTable();
     auto simulation = std::make_unique<LedSimulation>(*table);
+    const SimTime simulated = SimulatedMilliseconds();
     std::int64_t passes = 0, frames = 0;
     for (auto _ : state) {
         simulation->Start(kStart);
-        for (SimTime t = 0; t <= kSimulatedMilliseconds; ++t) frames += simulation->Pass(kStart + t);
-        passes += kSimulatedMilliseconds + 1;
+        for (SimTime t = 0; t <= simulated; ++t) frames += simulation->Pass(kStart + t);
+        passes += simulated + 1;
     }
     state.counters["per_pass"] = benchmark::Counter(double(passes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["frames"] = benchmark::Counter(double(frames), benchmark::Counter::kAvgIterations);

@@ -1,17 +1,19 @@
 #pragma once
 // The PC side of the link benchmarks: a termios port that counts the characters, pauses that
-// are slept and summed, progress and timer that do nothing, boxes printed to stderr, and the
+// are slept (shortened in smoke mode) and summed, progress and timer that do nothing, boxes printed to stderr, and the
 // simulator in a child process on a pseudo-terminal, paced at the line's baud rate.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 
+#include "bench_smoke.h"
 #include "project/system_parameters.h"
 #include "link/interface_actions.h"
 #include "link/link.h"
@@ -49,12 +51,14 @@ private:
     SerialPort& inner_;
 };
 
+// Pauses summed and slept; in smoke mode none is slept longer than a write retry's 1 ms.
 class MeasuredDelay final : public Delay {
 public:
     void Pause(std::chrono::microseconds duration) override {
         total += duration;
-        sleeper.Pause(duration);
+        sleeper.Pause(smoke ? std::min(duration, std::chrono::microseconds(1000)) : duration);
     }
+    bool smoke = SmokeRun();
     SleepingDelay sleeper;
     std::chrono::microseconds total{0};
 };

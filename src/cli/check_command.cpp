@@ -11,6 +11,7 @@
 #include "records/terminal_text.h"
 #include "programs/program_check.h"
 #include "project/project_store.h"
+#include "project/table_readability.h"
 #include "led/table_save_check_list.h"
 
 namespace ovis::cli {
@@ -52,6 +53,11 @@ int CheckCommand(const std::vector<std::string>& args) {
     } catch (const IoError& e) {
         std::cerr << TerminalLines(e.what()) << '\n';
         return kProjectUnreadable;
+    }
+    // A table left empty because its file could not be read would pass every check unseen.
+    if (const auto unreadable = UnreadableTableMessage(*tables)) {
+        std::cerr << TerminalLines(*unreadable) << '\n';
+        return kCheckFailed;
     }
 
     const auto failure = program ? CheckProgramForSave(*tables, projectDir) : check->run(*tables);

@@ -6,6 +6,7 @@
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
 #include "project/program_files.h"
+#include "project/table_readability.h"
 #include "programs/program_texts.h"
 #include "records/blanks.h"
 #include "records/codepage.h"
@@ -14,6 +15,7 @@
 namespace ovis::cli {
 namespace {
 
+constexpr int kProgramUnreadable = 1;
 constexpr int kProgramMissing = 2;
 
 // A record name as one field: UTF-8, control characters escaped.
@@ -39,6 +41,10 @@ int ProgramCommand(const std::vector<std::string>& args) {
     }
     auto lines = std::make_unique<ProgramTable>();
     LoadProgramLines(*lines, projectDir, name);
+    if (const auto& unreadable = lines->Unreadable()) {
+        std::cerr << TerminalLines(UnreadableTableText(unreadable->path, unreadable->reason)) << '\n';
+        return kProgramUnreadable;
+    }
     for (std::size_t i = 0; i < lines->Count(); ++i) {
         const TProgrammLine& line = lines->Row(i);
         std::cout << i + 1 << '\t' << Field(line.Bezeichnung.view()) << '\t' << Field(line.MeldungA.view()) << '\t'

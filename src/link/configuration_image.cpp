@@ -160,6 +160,10 @@ ConfigurationBuild BuildConfigurationImage(const ConfigurationInputs& inputs) {
     const MessageNumbering numbering = NumberMessages(inputs, outputNames);
 
     ConfigurationBuild build;
+    if (auto failure = CheckLedFields(inputs.ledModules, inputs.led)) {
+        build.checkFailure = std::move(failure);
+        return build;
+    }
     if (auto failure = CheckProgramSet(programs, numbering)) {
         build.checkFailure = std::move(failure);
         return build;
@@ -180,29 +184,37 @@ ConfigurationBuild BuildConfigurationImage(const ConfigurationInputs& inputs) {
     const std::vector<std::uint8_t> directory = TableDirectory(numbering, outputRows);
     writes.push_back({MemoryArea::Configuration, 0, kTableDirectoryAddress, directory});
 
-    // Memory map behind the message records.
+    // Memory map behind the message records, counted without wrapping: an address beyond the
+    // memory would wrap onto the system header, so such an image is refused before any of it
+    // is cast to 16 bits.
     std::size_t members = 0;
     for (const auto& group : inputs.groups) members += std::size_t(GroupMemberCount(group));
-    const int l = inputs.ledModules;
-    const auto a0 = std::uint16_t(kMessageRecordsAddress + kMessageRecordSize * numbering.Total());
-    const auto a1 = std::uint16_t(a0 + 2 * members);
-    const auto a2 = std::uint16_t(a1 + 5 * l);
-    const auto a3 = std::uint16_t(a2 + 35 * l);
-    const auto ledDataStart = std::uint16_t(a3 + 35 * l);
-
-    int used = a3 + 35 * l;
+    using Address = long long;
+    const Address l = inputs.ledModules;
+    const Address map0 = kMessageRecordsAddress + Address(kMessageRecordSize) * Address(numbering.Total());
+    const Address map1 = map0 + 2 * Address(members);
+    const Address map2 = map1 + 5 * l;
+    const Address map3 = map2 + 35 * l;
+    Address used = map3 + 35 * l;
     for (const auto& row : inputs.led) {
-        used += LedLayoutOf(row).columns + std::min<int>(row.AnzahlFarben, std::size(row.Farbe)) +
-                std::min<int>(row.AnzahlHelligkeiten, std::size(row.Helligkeit)) +
-                std::clamp<int>(row.Modulzahl, 1, kLedModulePositions) + 2;
+        used += LedLayoutOf(row).columns + row.AnzahlFarben + row.AnzahlHelligkeiten + row.Modulzahl + 2;
     }
-    image.freeBytes = kFreeMemoryBase - used;
-    if (image.freeBytes < 0) {
-        // Addresses beyond the memory would wrap onto the system header: nothing is sent.
-        build.checkFailure = OversizedConfigurationMessage(-image.freeBytes);
+    if (used > kFreeMemoryBase) {
+        build.checkFailure = OversizedConfigurationMessage(int(used - kFreeMemoryBase));
         build.image = {};
         return build;
     }
+    if (auto failure = CheckLedIndexRoom(nLed)) {
+        build.checkFailure = std::move(failure);
+        build.image = {};
+        return build;
+    }
+    image.freeBytes = int(kFreeMemoryBase - used);
+    const auto a0 = std::uint16_t(map0);
+    const auto a1 = std::uint16_t(map1);
+    const auto a2 = std::uint16_t(map2);
+    const auto a3 = std::uint16_t(map3);
+    const auto ledDataStart = std::uint16_t(map3 + 35 * l);
 
     TSystemHeader header{};
     header.Kennung = 0xAA;

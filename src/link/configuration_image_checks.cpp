@@ -3,6 +3,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "link/configuration_image.h"
+#include "link/configuration_image_records.h"
+#include "project/led_field_ranges.h"
 #include "records/terminal_text.h"
 #include "tables/name_check.h"
 
@@ -82,6 +85,20 @@ std::optional<std::string> CheckProgramSet(const ProgramSet& set, const MessageN
     if (auto failure = CheckOperands(set, numbering)) return failure;
     if (auto failure = CheckDuplicates(set)) return failure;
     return CheckGotoTargets(set);
+}
+
+std::optional<std::string> CheckLedFields(int ledModules, std::span<const TLedRecord> rows) {
+    if (auto fault = LedModuleCountFault(ledModules)) return fault;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (auto fault = LedRecordFault(rows[i], i + 1)) return fault;
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckLedIndexRoom(std::size_t ledMessages) {
+    constexpr std::size_t kRoom = (kMessageRecordsAddress - kLedIndexAddress) / sizeof(TLedIndexEntry);
+    if (ledMessages <= kRoom) return std::nullopt;
+    return "Die LED-Tabelle enthält " + std::to_string(ledMessages) + " Meldungen; das Interface fasst höchstens " +
+           std::to_string(kRoom) + " LED-Meldungen.\r\rVerkleinern Sie bitte die LED-Tabelle.";
 }
 
 std::string OversizedConfigurationMessage(int excessBytes) {

@@ -1,11 +1,14 @@
 #include "link/configuration_image_sources.h"
 
 #include <algorithm>
-#include <cstring>
+#include <map>
+#include <string>
 
-#include "project/recording_event.h"
+#include "project/listed_files.h"
+#include "project/recording.h"
 #include "project/recording_time.h"
-#include "records/typed_file.h"
+#include "project/table_readability.h"
+#include "records/io_error.h"
 
 namespace ovis {
 
@@ -13,27 +16,21 @@ namespace {
 
 constexpr std::size_t kMarkerRecords = 2;
 
-TRecordingEvent RecordAt(std::span<const std::uint8_t> bytes, std::size_t index) {
-    TRecordingEvent record;
-    std::memcpy(&record, bytes.data() + index * sizeof record, sizeof record);
-    return record;
+// The events of an output-data file that fit into its range of the output memory.
+std::vector<OutputEvent> OutputEventsOf(const OutputFile& file, std::span<const TRecordingEvent> records) {
+    const std::size_t room = file.end >= file.start ? std::size_t(file.end - file.start) / 4 : 0;
+    return RecordingFileEvents(records, room);
 }
 
 }  // namespace
 
-std::vector<OutputEvent> RecordingFileEvents(std::span<const std::uint8_t> fileBytes, std::size_t maxEvents) {
-    const std::size_t records = fileBytes.size() / sizeof(TRecordingEvent);
+std::vector<OutputEvent> RecordingFileEvents(std::span<const TRecordingEvent> records, std::size_t maxEvents) {
     std::size_t first = 0;
-    if (records > 0 && RecordAt(fileBytes, 0).Meldung.get() != 0) first = std::min(records, kRecordingPrefixRecords);
-    if (first < records && RecordAt(fileBytes, first).Meldung.get() == 0)
-        first = std::min(records, first + kMarkerRecords);
-    const std::size_t count = std::min(records - first, maxEvents);
+    if (!records.empty() && records[0].Meldung.get() == 0) first = std::min(records.size(), kMarkerRecords);
+    const std::size_t count = std::min(records.size() - first, maxEvents);
     std::vector<OutputEvent> events;
     events.reserve(count);
-    for (std::size_t i = first; i < first + count; ++i) {
-        const TRecordingEvent record = RecordAt(fileBytes, i);
-        events.push_back({record.Meldung.get(), EventSeconds(record)});
-    }
+    for (std::size_t i = first; i < first + count; ++i) events.push_back({records[i].Meldung.get(), EventSeconds(records[i])});
     return events;
 }
 
@@ -56,14 +53,27 @@ ConfigurationInputs ConfigurationSources::Inputs(const ProjectTables& tables, co
 }
 
 ConfigurationSources LoadConfigurationSources(const std::filesystem::path& projectDir, const ProjectTables& tables) {
+    if (auto message = UnreadableTableMessage(tables)) throw IoError(*message);
     ConfigurationSources sources;
     sources.programs = LoadProgramSet(projectDir, tables.program.lines.Count());
-    sources.outputFiles = BuildOutputFileTable(projectDir, tables.parameters.Record());
-    for (const auto& file : sources.outputFiles) {
-        // The events fit into the file's range of the output memory, never beyond it.
-        const std::size_t room = file.end >= file.start ? std::size_t(file.end - file.start) / 4 : 0;
-        const auto bytes = ReadFileWithRetries(file.path);
-        sources.outputEvents.push_back(bytes ? RecordingFileEvents(*bytes, room) : std::vector<OutputEvent>{});
+    const auto& params = tables.parameters.Record();
+    sources.outputFiles = BuildOutputFileTable(projectDir, params);
+    sources.outputEvents.resize(sources.outputFiles.size());
+    std::map<std::string, std::size_t> entryOf;
+    for (std::size_t i = 0; i < sources.outputFiles.size(); ++i) entryOf[sources.outputFiles[i].path.filename().string()] = i;
+    // Every ".ofa" entry of the output folder, whatever its kind, goes through the recording
+    // loader: a file it refuses stops the configuration with its message.
+    const std::filesystem::path folder = OutputFolderPath(projectDir, params);
+    for (const std::string& name : ListedEntryNames(folder, ".ofa")) {
+        const std::vector<TRecordingEvent> records = ReadRecordingFile(folder / name);
+        const auto entry = entryOf.find(name);
+        if (entry == entryOf.end()) continue;
+        sources.outputEvents[entry->second] = OutputEventsOf(sources.outputFiles[entry->second], records);
+        entryOf.erase(entry);
+    }
+    for (const auto& entry : entryOf) {  // in the table, but written after the folder was read
+        const OutputFile& file = sources.outputFiles[entry.second];
+        sources.outputEvents[entry.second] = OutputEventsOf(file, ReadRecordingFile(file.path));
     }
     return sources;
 }

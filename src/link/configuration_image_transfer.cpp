@@ -4,6 +4,7 @@
 
 #include "link/configuration_image_sources.h"
 #include "link/interface_commands.h"
+#include "records/io_error.h"
 
 namespace ovis {
 
@@ -66,8 +67,13 @@ bool TransferConfiguration(Link& link, Dialogs& dialogs, ProgressWindow& progres
 
 bool ConfigureProject(Link& link, Dialogs& dialogs, ProgressWindow& progress, const std::filesystem::path& projectDir,
                       const ProjectTables& tables, const LocalDateTime& now, bool withBackup) {
-    const ConfigurationSources sources = LoadConfigurationSources(projectDir, tables);
-    const ConfigurationBuild build = BuildConfigurationImage(sources.Inputs(tables, now, withBackup));
+    ConfigurationBuild build;
+    try {
+        const ConfigurationSources sources = LoadConfigurationSources(projectDir, tables);
+        build = BuildConfigurationImage(sources.Inputs(tables, now, withBackup));
+    } catch (const IoError& e) {
+        build.checkFailure = e.what();
+    }
     return TransferConfiguration(link, dialogs, progress, tables.parameters.Record().Nummer, build);
 }
 

@@ -28,7 +28,8 @@ bool TransferConfiguration(Link& link, Dialogs& dialogs, ProgressWindow& progres
 
 // "Neukonfiguration" of the project: reads the program files and the output folder, builds the
 // image from the tables in memory and transfers it to the Interface `Nummer`. True when the
-// program check failed. A damaged file raises IoError before anything is sent.
+// configuration failed before anything was sent (`ConfigurationFailed`): its check failed, or a
+// file it needs is damaged or could not be read; the error box shows why.
 bool ConfigureProject(Link& link, Dialogs& dialogs, ProgressWindow& progress, const std::filesystem::path& projectDir,
                       const ProjectTables& tables, const LocalDateTime& now, bool withBackup);
 

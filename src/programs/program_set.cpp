@@ -1,11 +1,14 @@
 #include "programs/program_set.h"
 
+#include <cerrno>
 #include <cstring>
 
+#include "project/listed_files.h"
 #include "project/program_files.h"
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "project/record_table.h"
+#include "project/table_readability.h"
 
 namespace ovis {
 
@@ -64,21 +67,33 @@ ProgramSet JoinPrograms(const ProgramSource& mainProgram, std::span<const Progra
 
 namespace {
 
+// A missing file has no lines; one that is there but cannot be opened raises IoError, so that
+// no program is left out unseen.
 std::vector<TProgrammLine> ReadProgramLines(const std::filesystem::path& file) {
     auto read = ReadRecordsWithRetries<TProgrammLine>(file, kMaxTableRows);
-    return read ? std::move(read->records) : std::vector<TProgrammLine>{};
+    if (read) return std::move(read->records);
+    const int err = errno;
+    if (err != ENOENT && err != ENOTDIR) throw IoError(UnreadableTableText(file, SystemErrorText(err)));
+    return {};
 }
 
 }  // namespace
 
 ProgramSet LoadProgramSet(const std::filesystem::path& projectDir, std::size_t openProgramLines) {
-    if (openProgramLines == 0) return {};
+    // A ".pgm" entry that is no regular file (a folder, a link loop) is not listed as a program,
+    // yet no program may be left out unseen.
+    const std::filesystem::path folder = ProgramsDirectory(projectDir);
+    for (const std::string& entry : ListedEntryNames(folder, kProgramExtension)) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(folder / entry, ec)) ReadProgramLines(folder / entry);
+    }
     const std::vector<std::string> names = ProgramNames(projectDir);
     ProgramSource main{std::string(kMainProgram) + kProgramExtension,
                        ReadProgramLines(ProgramFilePath(projectDir, kMainProgram))};
     std::vector<ProgramSource> further;
     for (std::size_t i = 1; i < names.size(); ++i)
         further.push_back({names[i] + kProgramExtension, ReadProgramLines(ProgramFilePath(projectDir, names[i]))});
+    if (openProgramLines == 0) return {};
     return JoinPrograms(main, further);
 }
 

@@ -43,7 +43,9 @@ struct ProgramSet {
 ProgramSet JoinPrograms(const ProgramSource& mainProgram, std::span<const ProgramSource> furtherPrograms);
 
 // Reads "Main.pgm" and every other "*.pgm" of the project's "Programme" folder in listing order.
-// The set is empty when the program open in the editor has no line.
+// The set is empty when the program open in the editor has no line. A missing "Main.pgm" has no
+// lines; IoError, naming the file, when a program file (or any "*.pgm" entry) is there but
+// cannot be read.
 ProgramSet LoadProgramSet(const std::filesystem::path& projectDir, std::size_t openProgramLines);
 
 }  // namespace ovis

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/codepage.h"
+#include "records/typed_file.h"
 
 namespace ovis {
 namespace fs = std::filesystem;
@@ -40,6 +41,14 @@ bool ListedBefore(std::string_view a, std::string_view b) {
     return a < b;
 }
 
+namespace {
+
+void SortListed(std::vector<std::string>& names) {
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return ListedBefore(a, b); });
+}
+
+}  // namespace
+
 std::vector<std::string> ListedFileNames(const fs::path& dir, std::string_view extension) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -48,7 +57,19 @@ std::vector<std::string> ListedFileNames(const fs::path& dir, std::string_view e
         if (HasExtension(it->path(), extension) && it->is_regular_file(typeError))
             names.push_back(it->path().filename().string());
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return ListedBefore(a, b); });
+    SortListed(names);
+    return names;
+}
+
+std::vector<std::string> ListedEntryNames(const fs::path& dir, std::string_view extension) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(dir, ec);
+    if (ec == std::errc::no_such_file_or_directory) return names;
+    for (fs::directory_iterator end; !ec && it != end; it.increment(ec))
+        if (HasExtension(it->path(), extension)) names.push_back(it->path().filename().string());
+    if (ec) throw IoError(FileErrorText("Der Ordner", dir, "er kann nicht gelesen werden: " + SystemErrorText(ec)));
+    SortListed(names);
     return names;
 }
 

@@ -2,10 +2,13 @@
 // RecordTable: one message table in memory, up to 1000 rows, with the saved image taken at the
 // last load or save. Storage is allocated for the full capacity once.
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "records/typed_file.h"
@@ -92,13 +95,25 @@ public:
     TableLoadResult Load(const std::filesystem::path& path, OpenRetry retry = {}) {
         auto read = ReadRecordsWithRetries<Record>(path, kMaxTableRows, retry);
         if (!read) {
+            const int err = errno;
             ++loadGeneration_;
             count_ = 0;
             TakeSavedImage();
+            // A missing file is an empty table; one that is there but cannot be opened is not.
+            unreadable_.reset();
+            if (err != ENOENT && err != ENOTDIR) unreadable_ = UnreadableFile{path, SystemErrorText(err)};
             return {};
         }
         return Loaded(*read);
     }
+
+    // The file of the last load when it is there but could not be opened (the table is then
+    // empty, not the file's content); nothing after a load that read the file or after a save.
+    struct UnreadableFile {
+        std::filesystem::path path;
+        std::string reason;
+    };
+    const std::optional<UnreadableFile>& Unreadable() const { return unreadable_; }
 
     // Like Load, but a file that cannot be opened is an error.
     TableLoadResult LoadExisting(const std::filesystem::path& path, OpenRetry retry = {}) {
@@ -110,11 +125,13 @@ public:
     void Save(const std::filesystem::path& path) {
         WriteRecords(path, rows_.data(), count_);
         TakeSavedImage();
+        unreadable_.reset();
     }
 
 private:
     TableLoadResult Loaded(const RecordsRead<Record>& read) {
         ++loadGeneration_;
+        unreadable_.reset();
         Assign(read.records);
         TakeSavedImage();
         return {true, read.recordsInFile, read.recordsInFile - count_};
@@ -125,6 +142,7 @@ private:
     std::size_t count_ = 0;
     std::size_t savedCount_ = 0;
     std::uint64_t loadGeneration_ = 0;
+    std::optional<UnreadableFile> unreadable_;
 };
 
 }  // namespace ovis

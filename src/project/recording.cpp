@@ -36,6 +36,28 @@ std::span<const std::uint8_t> BytesOf(const TRecordingEvent* events, std::size_t
     return {reinterpret_cast<const std::uint8_t*>(events), count * kRecordSize};
 }
 
+IoError NotOpenedError(const fs::path& path, int err) {
+    return IoError(FileErrorText("Die Aufzeichnung", path, "sie kann nicht geöffnet werden: " + SystemErrorText(err)));
+}
+
+// Reads a recording file into `storage` (room for the capacity and a prefix) and drops a prefix;
+// returns the record count. Nothing when the file cannot be opened (errno tells why). IoError
+// when it cannot be read, is no whole number of records, has a cut prefix or holds more records
+// than the capacity; `storage` is then overwritten in part.
+std::optional<std::size_t> ReadRecordingRecords(const fs::path& path, std::span<TRecordingEvent> storage) {
+    const std::span<std::uint8_t> bytes{reinterpret_cast<std::uint8_t*>(storage.data()), storage.size() * kRecordSize};
+    const std::optional<FileRead> read = ReadFileIntoWithRetries(path, bytes, kSingleAttempt);
+    if (!read) return std::nullopt;
+    if (read->fileSize % kRecordSize != 0) throw PartialRecordError(path, read->fileSize, kRecordSize);
+    const auto recordsInFile = std::size_t(read->fileSize / kRecordSize);
+    const bool prefixed = recordsInFile > 0 && storage[0].Meldung.get() != 0;
+    if (prefixed && recordsInFile < kRecordingPrefixRecords) throw ShortPrefixError(path, read->fileSize);
+    const std::size_t count = recordsInFile - (prefixed ? kRecordingPrefixRecords : 0);
+    if (count > kRecordingCapacity || read->bytesRead != read->fileSize) throw TooManyRecordsError(path, count);
+    if (prefixed) std::memmove(storage.data(), storage.data() + kRecordingPrefixRecords, count * kRecordSize);
+    return count;
+}
+
 }  // namespace
 
 TRecording::TRecording()
@@ -52,32 +74,27 @@ void TRecording::Load(const fs::path& dir, const std::string& fileName) {
 }
 
 void TRecording::LoadFile(const fs::path& path) {
-    const std::span<std::uint8_t> storage{reinterpret_cast<std::uint8_t*>(events_.data()),
-                                          events_.size() * kRecordSize};
-    std::optional<FileRead> read;
+    std::optional<std::size_t> count;
     try {
-        read = ReadFileIntoWithRetries(path, storage, kSingleAttempt);
+        count = ReadRecordingRecords(path, events_);
     } catch (const IoError&) {
+        // A refused file leaves an empty buffer that is bound to no file.
         Clear();
         throw;
     }
-    if (!read) {  // not opened: the buffer stays as it was
-        const int err = errno;
-        throw IoError(FileErrorText("Die Aufzeichnung", path, "sie kann nicht geöffnet werden: " + SystemErrorText(err)));
-    }
-    // From here on a refused file leaves an empty buffer that is bound to no file.
-    Clear();
-    if (read->fileSize % kRecordSize != 0) throw PartialRecordError(path, read->fileSize, kRecordSize);
-    const auto recordsInFile = std::size_t(read->fileSize / kRecordSize);
-    const bool prefixed = recordsInFile > 0 && events_[0].Meldung.get() != 0;
-    if (prefixed && recordsInFile < kRecordingPrefixRecords) throw ShortPrefixError(path, read->fileSize);
-    const std::size_t count = recordsInFile - (prefixed ? kRecordingPrefixRecords : 0);
-    if (count > kRecordingCapacity || read->bytesRead != read->fileSize) throw TooManyRecordsError(path, count);
-    if (prefixed) std::memmove(events_.data(), events_.data() + kRecordingPrefixRecords, count * kRecordSize);
-    count_ = count;
+    if (!count) throw NotOpenedError(path, errno);  // not opened: the buffer stays as it was
+    count_ = *count;
     fileName_ = path.stem().string();
     path_ = path;
     TakeSavedCopy();
+}
+
+std::vector<TRecordingEvent> ReadRecordingFile(const fs::path& path) {
+    std::vector<TRecordingEvent> records(kRecordingCapacity + kRecordingPrefixRecords);
+    const std::optional<std::size_t> count = ReadRecordingRecords(path, records);
+    if (!count) throw NotOpenedError(path, errno);
+    records.resize(*count);
+    return records;
 }
 
 void TRecording::Clear() {

@@ -12,6 +12,11 @@
 
 namespace ovis {
 
+// The records of a recording file as TRecording::LoadFile reads them (a prefix dropped), refused
+// alike: IoError when it cannot be opened or read, is no whole number of records, has a cut
+// prefix or holds more records than a recording holds.
+std::vector<TRecordingEvent> ReadRecordingFile(const std::filesystem::path& path);
+
 class TRecording {
 public:
     TRecording();

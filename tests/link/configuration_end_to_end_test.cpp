@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sstream>
 
 #include "link/child_process.h"
@@ -11,9 +12,11 @@
 #include "link/configuration_project.h"
 #include "link/interface_actions.h"
 #include "link/terminal_pc.h"
+#include "project/output_file_table.h"
 #include "sim/memory_dump.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
+#include "support/damaged_files.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 
@@ -97,6 +100,74 @@ TEST(ConfigurationEndToEnd, AFailedProgramCheckSendsNothing) {
     EXPECT_EQ(pc.dialogs.boxes[0].text,
               "Die Meldung  \"Unbekannt\"  aus der Programmzeile 1 existiert nicht im Programm  \"Main.pgm\"  !!!");
     simulator.With([](sim::InterfaceSimulator& s) { EXPECT_TRUE(s.Received().empty()); });
+}
+
+// A damaged or unreadable file stops "Neukonfiguration" before anything is sent: the error box
+// names it, and the configuration counts as failed, so no data programming follows.
+TEST(ConfigurationEndToEnd, ADamagedFileSendsNothing) {
+    struct Case {
+        const char* name;
+        std::function<std::string(test::ConfigurationProject&)> damage;  // the text the box names
+    };
+    const Case cases[] = {
+        {"1000 LED modules",
+         [](test::ConfigurationProject& p) {
+             p.tables->ledParameters.Record().AnzahlModule = 1000;
+             p.tables->ledParameters.Save(p.Dir());
+             return std::string("\"LEDParameter.ofp\" ist beschädigt: Das Feld AnzahlModule");
+         }},
+        {"x1 of 2^30",
+         [](test::ConfigurationProject& p) {
+             p.tables->led.Row(0).X1 = 1 << 30;
+             p.tables->led.Save(ResolveInDirectory(p.Dir(), "Led.ofd"));
+             return std::string("\"Led.ofd\" ist beschädigt: In Zeile 1 hat das Feld X1");
+         }},
+        {"an output-data file with a partial record",
+         [](test::ConfigurationProject& p) {
+             const auto path = OutputFolderPath(p.Dir(), p.tables->parameters.Record()) / "Ablauf.ofa";
+             test::MakeDamaged(path, test::Damage::PartialRecord);
+             return "\"" + path.string() + "\"";
+         }},
+        {"a folder for the counters",
+         [](test::ConfigurationProject& p) {
+             test::MakeDamaged(p.Dir() / "Counter.ofd", test::Damage::Folder);
+             return "\"" + (p.Dir() / "Counter.ofd").string() + "\" – sie kann nicht gelesen werden";
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::ConfigurationProject project;
+        const std::string named = c.damage(project);
+        project.store.LoadAllTablesFrom(project.Dir());
+        sim::PseudoTerminal terminal;
+        sim::SimulatorThread simulator(sim::SimulatorOptions{.address = 4}, terminal.MasterFd());
+        ConfiguringPc pc(terminal.SlavePath(), project);
+        pc.actions.StartAction(ActionTag::ConfigureWithBackup);
+        pc.actions.Timer1Timer();
+        EXPECT_FALSE(pc.actions.LastActionCompleted());
+        ASSERT_EQ(pc.dialogs.boxes.size(), 1u);
+        EXPECT_NE(pc.dialogs.boxes[0].text.find(named), std::string::npos) << pc.dialogs.boxes[0].text;
+        const auto texts = pc.progress.Texts();
+        EXPECT_EQ(std::find(texts.begin(), texts.end(), "Daten werden programmiert"), texts.end());
+        simulator.With([](sim::InterfaceSimulator& s) { EXPECT_TRUE(s.Received().empty()); });
+    }
+}
+
+// ovisctl configure of a project with a damaged file: exit code 1, the message on stderr, and
+// the Interface's configuration memory untouched.
+TEST(ConfigurationEndToEnd, OvisctlConfigureOfADamagedProjectExitsWithOne) {
+    test::ConfigurationProject project;
+    project.tables->ledParameters.Record().AnzahlModule = -1;
+    project.tables->ledParameters.Save(project.Dir());
+    const std::string prefix = (project.base / "speicher").string();
+    test::ChildProcess simulator({OVIS_SIM_PATH, "--address", "4", "--dump-memory", prefix});
+    ASSERT_TRUE(simulator.WaitForLines(1, 5s)) << simulator.err;
+    test::ChildProcess configure({OVISCTL_PATH, "configure", project.Dir().string(), "--port", simulator.FirstLine()});
+    EXPECT_EQ(configure.Wait(), 1) << configure.err;
+    EXPECT_NE(configure.err.find("Das Feld AnzahlModule hat den Wert -1"), std::string::npos) << configure.err;
+    simulator.Signal(SIGTERM);
+    EXPECT_EQ(simulator.Wait(), 0) << simulator.err;
+    EXPECT_EQ(test::ReadBytes(sim::MemoryDumpPath(prefix, 3)), std::vector<std::uint8_t>(sim::kAreaSize, 0));
 }
 
 TEST(ConfigurationEndToEnd, ALostInterfaceStopsTheTransfer) {

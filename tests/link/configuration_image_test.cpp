@@ -48,6 +48,8 @@ struct ImageFixture : ::testing::Test {
         for (std::size_t i = 0; i < std::size(test::kRing); ++i) params.Modulanordnung[i] = std::uint8_t(test::kRing[i]);
         io = {test::IoRow("E1", 1, "Oben", "DC", {{1, "High"}}), test::IoRow("A1", 3, "Oben", "Relais", {{2, "Low"}})};
         led[0].LetzteSpalte = 10;
+        led[0].X0 = 1;
+        led[0].X1 = 10;
         led[0].Modulzahl = 2;
         led[0].AnzahlFarben = 1;
         led[0].AnzahlHelligkeiten = 1;
@@ -250,6 +252,20 @@ TEST_F(ImageFixture, AConfigurationBeyondTheMemoryIsRefusedWithNothingToSend) {
     EXPECT_NE(build.checkFailure->find("Bytes zu groß für den Speicher des Interfaces"), std::string::npos);
     EXPECT_TRUE(build.image.configuration.empty());
     EXPECT_TRUE(build.image.outputData.empty());
+}
+
+// The LED index from 0x8800 has room for 160 entries below the message records at 0x8A80.
+TEST_F(ImageFixture, MoreLedMessagesThanTheLedIndexHoldsAreRefused) {
+    programs = {};
+    led.resize(160, led[0]);
+    ASSERT_FALSE(BuildConfigurationImage(Inputs()).checkFailure);
+    led.resize(161, led[0]);
+    const ConfigurationBuild build = BuildConfigurationImage(Inputs());
+    ASSERT_TRUE(build.checkFailure);
+    EXPECT_EQ(*build.checkFailure,
+              "Die LED-Tabelle enthält 161 Meldungen; das Interface fasst höchstens 160 LED-Meldungen.\r\r"
+              "Verkleinern Sie bitte die LED-Tabelle.");
+    EXPECT_TRUE(build.image.configuration.empty());
 }
 
 TEST(ProgramChecks, AFailedCheckBuildsNothing) {
