@@ -68,6 +68,21 @@ TEST(SelectionPage, TheSelectedProgramIsPreviewedAndItsNamesCopied) {
     EXPECT_EQ(p.page.SelectedName(), "Neben");
 }
 
+TEST(SelectionPage, ProgramNamesAreFileNamesAndCopiedAsRecordBytes) {
+    Programs p;
+    p.Write("L\xC3\xBC" "ftung", {"Abluft"});   // UTF-8 on disk
+    p.Write("\xCE\xA9" "hm", {});                // a letter code page 1252 lacks
+    p.page.SetList(ProgramList(p.project.path()), p.project.path());
+    ASSERT_EQ(p.page.ListCellText(1, 1), "L\xC3\xBC" "ftung");
+    p.page.Select(1, p.project.path());
+    EXPECT_EQ(p.page.SelectedName(), "L\xC3\xBC" "ftung");
+    EXPECT_EQ(p.page.Preview().CellText(0, col::kName), "Abluft");
+    EXPECT_EQ(p.page.CopiedName(false), "L\xFC" "ftung");
+    ASSERT_EQ(p.page.ListCellText(4, 1), "\xCE\xA9" "hm");
+    p.page.Select(4, p.project.path());
+    EXPECT_EQ(p.page.CopiedName(false), std::nullopt);
+}
+
 TEST(SelectionPage, AfterADeleteTheSelectionMovesUpWhenItFellOffTheEnd) {
     Programs p;
     p.page.Select(2, p.project.path());

@@ -222,6 +222,26 @@ private slots:
         QVERIFY(!e.window->DeleteAction()->isEnabled());
     }
 
+    void programNamesWithUmlautsAreShownAsTheFileSystemHoldsThem() {
+        Editor e;
+        e.WriteProgram("L\xC3\xBC" "ftung", {Line(0, "Abluft", "Netz")});
+        e.window->OpenEditor();
+        e.window->ShowPage(ProgramPage::Selection);
+        QTableWidget* list = e.window->ProgramList();
+        QCOMPARE(list->item(1, 1)->text(), QStringLiteral("Lüftung"));
+        list->setCurrentCell(1, 1);
+        e.window->OpenAction()->trigger();
+        QCOMPARE(e.window->windowTitle(), QStringLiteral(" Programm :  Lüftung"));
+        QCOMPARE(e.Text(ProgramPage::Program, 0, col::kName), QStringLiteral("Abluft"));
+        // Copied from the list, the name enters the record's code page.
+        e.window->ShowPage(ProgramPage::Selection);
+        list->setCurrentCell(1, 1);
+        list->setFocus();
+        e.window->KopierenClick();
+        QCOMPARE(e.window->Ablage()->currentText(), QStringLiteral("Lüftung"));
+        QCOMPARE(e.window->Model().Names().Names().front().view(), std::string_view("L\xFC" "ftung"));
+    }
+
     void aPressAnywhereClosesTheDelayEditor() {
         Editor e;
         e.Click(ProgramPage::Program, 0, col::kDelay);
