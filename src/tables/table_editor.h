@@ -289,9 +289,10 @@ public:
     bool Save() override {
         EndEditing();
         if (auto failure = plugin_.ValidateForSave()) {
-            plugin_.Redrawing();
             selection_.Select(int(failure->row) - 1, failure->column);
             CursorMoved();
+            plugin_.Redrawing();
+            FailureSelected();
             dialogs_.Warning(failure->message);
             saveFailed_ = true;
             return false;

@@ -242,6 +242,29 @@ private slots:
         QCOMPARE(e.window->Model().Names().Names().front().view(), std::string_view("L\xFC" "ftung"));
     }
 
+    void aFailedSaveSelectsTheFaultyCellBeforeItsBox() {
+        Editor e;
+        e.WriteProgram("Main", {Line(0, "Licht", "Taster"), Line(1, "Warnung", "Netz", "TRUE", "Tor")});
+        e.tables->program.Load(e.Dir(), "Main");
+        e.window->OpenEditor();
+        QModelIndex selectedWhileShown;
+        e.dialogs.onShow = [&](const test::ScriptedDialogs::Box&) {
+            selectedWhileShown = e.window->Grid()->View()->currentIndex();
+        };
+        e.window->SaveAction()->trigger();
+        QCOMPARE(e.dialogs.boxes.size(), std::size_t(1));
+        QVERIFY(e.dialogs.boxes.back().text.find("logischen Fehler") != std::string::npos);
+        QCOMPARE(selectedWhileShown.row(), 1);
+        QCOMPARE(selectedWhileShown.column(), int(col::kLogic));
+
+        // "Speichern unter..." checks first, in the same order.
+        selectedWhileShown = {};
+        e.window->SaveAsAction()->setEnabled(true);
+        e.window->SpeichernUnterClick();
+        QCOMPARE(selectedWhileShown.row(), 1);
+        QCOMPARE(selectedWhileShown.column(), int(col::kLogic));
+    }
+
     void aPressAnywhereClosesTheDelayEditor() {
         Editor e;
         e.Click(ProgramPage::Program, 0, col::kDelay);
