@@ -265,6 +265,18 @@ private slots:
         QCOMPARE(selectedWhileShown.column(), int(col::kLogic));
     }
 
+    void theColumnTitlesOfEveryPageDoNotOverlap() {
+        Editor e;
+        for (ProgramPage page : {ProgramPage::Program, ProgramPage::Led, ProgramPage::Io, ProgramPage::Counters}) {
+            QList<QLabel*> labels = e.GridOf(page)->findChildren<QLabel*>();
+            QVERIFY(!labels.isEmpty());
+            std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+            for (int i = 1; i < labels.size(); ++i)
+                QVERIFY2(labels[i]->x() >= labels[i - 1]->x() + labels[i - 1]->width(),
+                         qPrintable(labels[i - 1]->text() + " / " + labels[i]->text()));
+        }
+    }
+
     void aPressAnywhereClosesTheDelayEditor() {
         Editor e;
         e.Click(ProgramPage::Program, 0, col::kDelay);
