@@ -12,7 +12,9 @@ void ExpectApart(const GridTitleLayout& layout) {
     for (std::size_t i = 0; i < layout.places.size(); ++i) {
         EXPECT_GE(layout.places[i].x, 0) << i;
         EXPECT_LE(layout.places[i].x + layout.places[i].width, total) << i;
-        if (i > 0) EXPECT_GE(layout.places[i].x, layout.places[i - 1].x + layout.places[i - 1].width) << i;
+        if (i > 0) {
+            EXPECT_GE(layout.places[i].x, layout.places[i - 1].x + layout.places[i - 1].width) << i;
+        }
     }
 }
 
