@@ -219,8 +219,8 @@ TEST_F(ProgramEditorTest, LeavingTheDelayEditorOverSeveralRowsGivesEveryRowTheVa
     hours.Einheit = "Std";
     SetLines({first, second, hours});
     const int levels = E().Table().UndoLevels();
-    E().MoveCursor(2, col::kDelay, false);
-    E().MoveCursor(0, col::kDelay, true);  // cursor on line 1, nothing typed
+    E().MoveCursor(0, col::kDelay, false);  // the editor starts with line 1's value
+    E().MoveCursor(2, col::kDelay, true);   // nothing typed
     ASSERT_TRUE(E().BeginNumberEdit());
     E().FinishNumberEdit();
     EXPECT_EQ(Lines().Row(0).Wert, 250);
