@@ -18,6 +18,7 @@
 
 #include "platform/gui/text_conversion.h"
 #include "tables/gui/chooser_popup.h"
+#include "tables/grid_titles.h"
 #include "tables/gui/grid_font.h"
 
 namespace ovis::gui {
