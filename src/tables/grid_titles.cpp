@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace ovis {
 namespace {
@@ -41,13 +42,28 @@ int Place(const std::vector<int>& widths, const std::vector<GridTitleSpan>& titl
 
 GridTitleLayout LayOutGridTitles(std::vector<int> columnWidths, const std::vector<GridTitleSpan>& titles) {
     GridTitleLayout layout;
+    auto overflow = [&](std::size_t t) {
+        return std::max(0, titles[t].textWidth - ColumnsWidth(columnWidths, titles[t].firstColumn, titles[t].lastColumn));
+    };
     int crowded = Place(columnWidths, titles, layout.places);
     while (crowded >= 0) {
-        // Not enough room beside the crowded title: its last column gets what is missing.
+        // Not enough room around the crowded pair: the title nearest to it that is wider than
+        // its columns gets a wider last column. Every step takes at least one pixel of some
+        // title's overflow, so the loop ends.
         const auto i = std::size_t(crowded);
         const int end = i > 0 ? layout.places[i - 1].x + layout.places[i - 1].width : 0;
         const int missing = std::max(1, end - layout.places[i].x);
-        columnWidths[std::size_t(titles[i].lastColumn)] += missing;
+        std::optional<std::size_t> widened;
+        for (std::size_t distance = 0; distance <= titles.size() && !widened; ++distance) {
+            for (std::size_t t : {i + distance, i - 1 - distance}) {
+                if (t < titles.size() && overflow(t) > 0) {
+                    widened = t;
+                    break;
+                }
+            }
+        }
+        if (!widened) break;  // no title is wider than its columns: nothing overlaps
+        columnWidths[std::size_t(titles[*widened].lastColumn)] += std::min(missing, overflow(*widened));
         crowded = Place(columnWidths, titles, layout.places);
     }
     layout.columnWidths = std::move(columnWidths);

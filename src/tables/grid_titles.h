@@ -1,7 +1,7 @@
 #pragma once
 // The titles above a grid: each stands centred over its columns, and no two overlap. A title
 // wider than its columns may reach over its neighbours' columns where their titles leave room;
-// where there is none, the title's last column is widened.
+// where there is none, a title wider than its columns gets a wider last column.
 #include <vector>
 
 namespace ovis {
