@@ -42,7 +42,7 @@ TEST(GridTitles, WideTitlesMoveApartOrWidenTheirColumn) {
         {"a wide title reaches over an untitled column", {30, 30, 30}, {{0, 0, 30}, {1, 1, 50}}, {30, 30, 30}, {0, 30}},
         {"a wide title pushes its right neighbour", {40, 20, 40, 30}, {{0, 0, 40}, {1, 1, 40}, {2, 2, 20}},
          {40, 20, 40, 30}, {0, 40, 80}},
-        {"two wide neighbours without room", {80, 37, 30}, {{0, 0, 90}, {1, 1, 70}}, {90, 40, 30}, {0, 90}},
+        {"two wide neighbours without room", {80, 37, 30}, {{0, 0, 90}, {1, 1, 70}}, {80, 50, 30}, {0, 90}},
         {"room is made where a title is wider than its columns",
          {24, 128, 64, 80, 60, 60, 40, 40, 60, 30},
          {{0, 0, 16}, {1, 1, 50}, {2, 2, 50}, {3, 3, 50}, {4, 5, 120}, {6, 6, 60}, {7, 7, 40}, {8, 8, 50}, {9, 9, 16}},

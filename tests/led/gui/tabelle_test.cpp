@@ -185,7 +185,7 @@ private slots:
     void afterClosingThePanelShowsTheStartView() {
         Program p;
         p.OpenEditor();
-        p.ClickCell(1, col::kName);  // the editor shows an empty row, one column selected
+        p.ClickCell(0, col::kName);  // one display column selected in the editor
         p.ClickModule(0, 3);
         QVERIFY(p.Panel()->Frame().selected[2]);
         QCOMPARE(p.Panel()->Frame().dark, std::uint32_t(0x505050));
