@@ -134,7 +134,7 @@ FontChoice LedEditor::CurrentFont() const {
     return row ? FontOfRow(store_.Tables().led.Row(*row)) : FontChoice{};
 }
 
-void LedEditor::FontChosen(const FontChoice& font) {
+void LedEditor::FontChosen(const FontChoice& font, const std::string& text) {
     editor_.EndEditing();
     const auto row = CurrentRow();
     if (!row) return;
@@ -144,6 +144,8 @@ void LedEditor::FontChosen(const FontChoice& font) {
     record.Schriftart = font.name;
     record.Schriftgroesse = font.pointSize;
     record.Schriftstil = font.style;
+    record.Text = text;
+    previousText_ = record.Text.str();
     horizontalSpacing_ = verticalSpacing_ = 0;
     Regenerate(*row, false);
     Redraw();
@@ -173,8 +175,7 @@ LedShades LedEditor::DisplayShades() const {
 }
 
 LedFrame LedEditor::Frame() const {
-    LedFrame frame;
-    frame.dark = DisplayShades().dark;
+    LedFrame frame;  // dark LEDs in the editor's grey, whatever the module colour
     const auto row = CurrentRow();
     if (!row) return frame;
     const TLedRecord& record = store_.Tables().led.Row(*row);

@@ -67,8 +67,9 @@ public:
     bool StandardFontTicked() const;
     // The font the dialog opens with: the current row's.
     FontChoice CurrentFont() const;
-    // "Schriftart..." ended with OK.
-    void FontChosen(const FontChoice& font);
+    // "Schriftart..." ended with OK: the row takes the font and, as "Text anzeigen" does, the
+    // text field's `text`, and its picture is drawn anew.
+    void FontChosen(const FontChoice& font, const std::string& text);
     // "Startansicht": true when the user wants the current project as the start view.
     bool AskStartView();
 

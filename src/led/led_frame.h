@@ -9,10 +9,13 @@
 
 namespace ovis {
 
+// The dark LEDs of the module pictures while the LED editor edits them.
+inline constexpr std::uint32_t kEditorDarkLed = 0x505050;
+
 struct LedFrame {
     std::array<std::uint8_t, kLedColumns> columns{};
     std::array<std::uint32_t, std::size_t(kLedColumns) * kGlyphRows> lit{};  // 0xRRGGBB per LED, row 0 on top
-    std::uint32_t dark = 0x505050;
+    std::uint32_t dark = kEditorDarkLed;
     std::array<bool, kLedColumns> selected{};
 
     // LED row 0 (top) to 6 (bottom) of column `index` (0-based): bit 6 is the top LED.

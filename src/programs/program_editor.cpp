@@ -33,7 +33,9 @@ std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\
 std::string ProgramCaption(std::string_view programName) { return " Programm :  " + std::string(programName); }
 
 ProgramEditor::ProgramEditor(ProjectStore& store, Dialogs& dialogs, Trash& trash)
-    : store_(store), dialogs_(dialogs), trash_(trash), plugin_(store), editor_(plugin_, dialogs) {}
+    : store_(store), dialogs_(dialogs), trash_(trash), plugin_(store), editor_(plugin_, dialogs) {
+    editor_.OnFailureSelected([this] { FailureSelected(); });
+}
 
 // ---- grid ----
 
@@ -268,6 +270,7 @@ bool ProgramEditor::Validated() {
     editor_.AfterChange();
     if (!failure) return true;
     editor_.MoveCursor(int(failure->row) - 1, failure->column, false);
+    FailureSelected();
     dialogs_.Warning(failure->message);
     return false;
 }

@@ -72,7 +72,7 @@ void ProgramTablePlugin::ApplyChooser(TProgrammLine& row, int column, std::size_
 }
 
 std::optional<NumberColumnLimits> ProgramTablePlugin::NumberColumn(int column) const {
-    if (column == col::kDelay) return NumberColumnLimits{kDelayDigits, kMaxDelay};
+    if (column == col::kDelay) return NumberColumnLimits{kDelayDigits, kMaxDelay, true};
     return std::nullopt;
 }
 

@@ -7,6 +7,9 @@
 namespace ovis {
 namespace {
 
+// Logic and order cells are right-aligned in seven characters. The order texts "ADD", "SUB",
+// "LOAD" and "CLEAR" are sometimes quoted one blank shorter ("   ADD"); the seven-character
+// rule holds for them too, so every order lines up with the logic column.
 constexpr std::size_t kOperatorWidth = 7;
 
 std::string RightAligned(std::string_view text) {

@@ -5,6 +5,7 @@
 #include "programs/program_columns.h"
 #include "programs/program_editor.h"
 #include "programs/program_texts.h"
+#include "records/codepage.h"
 #include "records/io_error.h"
 
 namespace ovis {
@@ -49,7 +50,7 @@ std::string SelectionPage::SelectedName() const { return selected_ ? entries_[*s
 std::optional<std::string> SelectionPage::CopiedName(bool previewFocused) const {
     if (previewFocused) return preview_.CurrentName();
     if (!selected_) return std::nullopt;
-    return entries_[*selected_].name;
+    return FromUtf8(entries_[*selected_].name);
 }
 
 void SelectionPage::LoadPreview(const std::filesystem::path& projectDir) {

@@ -25,7 +25,7 @@ public:
     const std::vector<ProgramListEntry>& List() const { return entries_; }
     // Rows of the list: at least nine.
     int ListRows() const;
-    // Text of a list cell; empty beyond the programs.
+    // Text of a list cell, UTF-8 (program names are file names); empty beyond the programs.
     std::string ListCellText(int row, int column) const;
 
     // A click on a list row: selects the program and previews it; rows beyond the list select
@@ -38,8 +38,9 @@ public:
     ReadOnlyTable& Preview() { return preview_; }
     const ProgramTable& PreviewLines() const { return *lines_; }
 
-    // "Kopieren" on this page: the name of the selected program, or of the preview's current
-    // line when the preview has the focus.
+    // "Kopieren" on this page, as record bytes: the name of the selected program (nothing when
+    // code page 1252 cannot hold it), or of the preview's current line when the preview has
+    // the focus.
     std::optional<std::string> CopiedName(bool previewFocused) const;
 
 private:

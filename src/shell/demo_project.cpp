@@ -9,6 +9,7 @@
 #include "records/codepage.h"
 #include "records/typed_file.h"
 #include "project/project_store.h"
+#include "shell/bundled_help_pages.h"
 
 namespace ovis {
 namespace {
@@ -146,6 +147,7 @@ bool CreateDemoBase(const std::filesystem::path& base) {
     // The settings file names the demo only once the demo exists.
     store.SetCurrentProjectName(kDemoProjectName);
     if (!std::filesystem::exists(store.SettingsFile())) store.WriteStartView();
+    WriteHelpPages(base);
     return create;
 }
 

@@ -222,11 +222,14 @@ public:
         const auto format = plugin_.NumberColumn(column);
         const auto rows = SelectedRows();
         if (!format || rows.empty() || !InsideTable(selection_.CursorRow())) return std::nullopt;
-        NumberEdit edit{column, int(rows.first), *format, {}};
-        for (std::size_t r = rows.first; r <= rows.last; ++r)
-            edit.shown.push_back(plugin_.NumberValue(Table().Row(r), column));
-        numberEdit_ = edit;
         const auto value = plugin_.NumberValue(Table().Row(std::size_t(selection_.CursorRow())), column);
+        const bool fill = format->fillsSelection && rows.first != rows.last;
+        NumberEdit edit{column, int(rows.first), *format, {}, fill};
+        for (std::size_t r = rows.first; r <= rows.last; ++r) {
+            const Record& row = Table().Row(r);
+            edit.shown.push_back(fill ? plugin_.ShownNumber(row, column, value) : plugin_.NumberValue(row, column));
+        }
+        numberEdit_ = edit;
         return NumberEditorStart{format->maxDigits, std::to_string(value)};
     }
     std::string NumberTextEdited(const std::string& text) override {
@@ -251,7 +254,7 @@ public:
         bool changed = false;
         for (std::size_t i = 0; i < edit.shown.size(); ++i)
             changed |= plugin_.NumberValue(Table().Row(std::size_t(edit.first) + i), edit.column) != edit.shown[i];
-        if (!changed) return;
+        if (!changed && !edit.fillsSelection) return;
         TakeSnapshot();
         for (std::size_t i = 0; i < edit.shown.size(); ++i)
             plugin_.StoreNumber(Table().Row(std::size_t(edit.first) + i), edit.column, edit.shown[i]);
@@ -286,9 +289,10 @@ public:
     bool Save() override {
         EndEditing();
         if (auto failure = plugin_.ValidateForSave()) {
-            plugin_.Redrawing();
             selection_.Select(int(failure->row) - 1, failure->column);
             CursorMoved();
+            plugin_.Redrawing();
+            FailureSelected();
             dialogs_.Warning(failure->message);
             saveFailed_ = true;
             return false;
@@ -395,6 +399,7 @@ private:
         int first = 0;
         NumberColumnLimits format;
         std::vector<std::int32_t> shown;  // per selected row
+        bool fillsSelection = false;      // several rows get the value even without typing
     };
     struct InlineEdit {
         std::size_t row = 0;

@@ -3,6 +3,7 @@
 // click, key and command here and redraws from the answers; the model holds every rule. The
 // texts of cells and chooser items are record bytes (code page 1252); message texts are UTF-8.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,6 +91,18 @@ public:
     virtual void Opened() = 0;
     virtual bool HasUnsavedChanges() const = 0;
     virtual bool UnsavedForReconfiguration() const = 0;
+
+    // Runs when a failed check has selected the offending cell, before its message is shown,
+    // so that the window shows the selection first.
+    void OnFailureSelected(std::function<void()> callback) { failureSelected_ = std::move(callback); }
+
+protected:
+    void FailureSelected() const {
+        if (failureSelected_) failureSelected_();
+    }
+
+private:
+    std::function<void()> failureSelected_;
 };
 
 // Column 0 of grid row `row`: the last three digits of the row number + 1000.

@@ -17,6 +17,9 @@ namespace ovis {
 struct NumberColumnLimits {
     int maxDigits = 5;
     std::int32_t maximum = 0;  // typed values are clipped to it
+    // Leaving the editor with several rows selected stores the editor's value into every one,
+    // even when nothing was typed.
+    bool fillsSelection = false;
 };
 
 template <FileRecord Record, typename Extra = NoExtra>

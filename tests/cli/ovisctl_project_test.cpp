@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "project/parameter_record.h"
+#include "shell/help_pages.h"
 #include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
@@ -37,6 +38,30 @@ TEST(OvisctlProject, NewProjectRefusesBadNamesWithTheirMessages) {
         EXPECT_EQ(run.exitCode, c.exitCode) << run.output;
         EXPECT_NE(run.output.find(c.output), std::string::npos) << run.output;
     }
+}
+
+// The demo base is complete: the windows find their help pages in it, and pages the user
+// changed are kept when the demo is made again.
+TEST(OvisctlProject, DemoWritesTheHelpPages) {
+    ovis::test::TempDir base;
+    ASSERT_EQ(Ovisctl("demo " + Quote(base.path())).exitCode, 0);
+    const auto help = base.path() / "Hilfe";
+    const auto index = ovis::HelpIndex(ovis::HelpDirectory(base.path(), base.path() / "fehlt", [](const auto& path) {
+        return std::filesystem::is_directory(path);
+    }));
+    EXPECT_EQ(index, help / "index.html");
+    ASSERT_TRUE(std::filesystem::is_regular_file(index));
+    const auto page = ovis::test::ReadBytes(index);
+    EXPECT_NE(std::string(page.begin(), page.end()).find("<html"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_regular_file(help / "1001.html"));
+
+    ovis::test::WriteBytes(help / "1001.html", {'x'});
+    std::filesystem::remove(help / "index.html");
+    auto again = Ovisctl("demo " + Quote(base.path()));
+    ASSERT_EQ(again.exitCode, 0) << again.output;
+    EXPECT_NE(again.output.find("(vorhanden)"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_regular_file(index));
+    EXPECT_EQ(ovis::test::ReadBytes(help / "1001.html"), (std::vector<std::uint8_t>{'x'}));
 }
 
 TEST(OvisctlProject, NewProjectCarriesTheStartViewParameters) {

@@ -174,16 +174,39 @@ TEST_F(LedEditorTest, ADesktopFontIsAskedForOnAHandEditedPicture) {
     led.ModuleClicked(1, 1, ClickKind::Plain);
     led.Invert();
     dialogs.answers = {Answer::No};
-    led.FontChosen({"Serif", 6, kFontBold});
+    led.FontChosen({"Serif", 6, kFontBold}, "ab");
     EXPECT_EQ(Row(0).Schriftart, kStandardFontName);
     EXPECT_TRUE(led.StandardFontTicked());
     dialogs.answers = {Answer::Yes};
-    led.FontChosen({"Serif", 6, kFontBold});
+    led.FontChosen({"Serif", 6, kFontBold}, "ab");
     EXPECT_EQ(Row(0).Schriftart, "Serif");
     EXPECT_EQ(Row(0).Schriftgroesse, 6);
     EXPECT_EQ(Row(0).Schriftstil, kFontBold);
     EXPECT_FALSE(led.StandardFontTicked());
     EXPECT_EQ(Row(0).Spalten[0], 0x40);  // the fake's dot of "a", on the top row
+}
+
+TEST_F(LedEditorTest, ADesktopFontDrawsTheTextFieldsText) {
+    Select(0, 0, col::kName);
+    led.ShowText("ab");
+    const int levels = ed.UndoLevels();
+    led.FontChosen({"Serif", 6, kFontBold}, "abcd");  // typed, not yet shown
+    EXPECT_EQ(Row(0).Text, "abcd");
+    EXPECT_EQ(Row(0).Schriftart, "Serif");
+    // The fake darkens one pixel per character, two columns apart.
+    EXPECT_EQ(LastLitColumn(Row(0).Spalten), 7);
+    EXPECT_EQ(ed.UndoLevels(), levels + 1);
+    ed.Undo();
+    EXPECT_EQ(Row(0).Text, "ab");
+}
+
+TEST_F(LedEditorTest, DarkLedsOfTheEditedPictureAreGrey) {
+    for (int colour : {int(LedModuleColour::Rot), int(LedModuleColour::Gruen)}) {
+        tables->ledParameters.Record().ModuleFarbe[0] = colour;
+        Select(0, 0, col::kName);
+        EXPECT_EQ(led.Frame().dark, 0x505050u);
+        EXPECT_NE(led.DisplayShades().dark, 0x505050u);
+    }
 }
 
 TEST_F(LedEditorTest, PictureCommandsWorkOnTheSelectedDisplayColumns) {

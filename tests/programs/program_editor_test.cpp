@@ -207,6 +207,37 @@ TEST_F(ProgramEditorTest, DelayEditorsClipToTheUnitsLimitAndZeroSetsMilli) {
     EXPECT_EQ(Lines().Row(1).Einheit.view(), "Milli");
 }
 
+TEST_F(ProgramEditorTest, LeavingTheDelayEditorOverSeveralRowsGivesEveryRowTheValue) {
+    TProgrammLine first = Line("A");
+    first.Wert = 250;
+    first.Einheit = "Sek";
+    TProgrammLine second = Line("B");
+    second.Wert = 7;
+    second.Einheit = "Min";
+    TProgrammLine hours = Line("C");
+    hours.Wert = 3;
+    hours.Einheit = "Std";
+    SetLines({first, second, hours});
+    const int levels = E().Table().UndoLevels();
+    E().MoveCursor(0, col::kDelay, false);  // the editor starts with line 1's value
+    E().MoveCursor(2, col::kDelay, true);   // nothing typed
+    ASSERT_TRUE(E().BeginNumberEdit());
+    E().FinishNumberEdit();
+    EXPECT_EQ(Lines().Row(0).Wert, 250);
+    EXPECT_EQ(Lines().Row(1).Wert, 250);
+    EXPECT_EQ(Lines().Row(2).Wert, 250);
+    EXPECT_EQ(E().Table().UndoLevels(), levels + 1);
+    E().Undo();
+    EXPECT_EQ(Lines().Row(1).Wert, 7);
+    EXPECT_EQ(Lines().Row(2).Wert, 3);
+
+    // A single row left unchanged takes no snapshot.
+    E().MoveCursor(1, col::kDelay, false);
+    ASSERT_TRUE(E().BeginNumberEdit());
+    E().FinishNumberEdit();
+    EXPECT_EQ(E().Table().UndoLevels(), levels);
+}
+
 TEST_F(ProgramEditorTest, ChoosersOfferOnlyTheEditorsVocabulary) {
     SetLines({Line("A", "Netz", ">")});
     E().MoveCursor(0, col::kLogic, false);

@@ -68,6 +68,28 @@ TEST(SelectionPage, TheSelectedProgramIsPreviewedAndItsNamesCopied) {
     EXPECT_EQ(p.page.SelectedName(), "Neben");
 }
 
+TEST(SelectionPage, ProgramNamesAreFileNamesAndCopiedAsRecordBytes) {
+    Programs p;
+    p.Write("L\xC3\xBC" "ftung", {"Abluft"});   // UTF-8 on disk
+    p.Write("\xCE\xA9" "hm", {});                // a letter code page 1252 lacks
+    p.page.SetList(ProgramList(p.project.path()), p.project.path());
+    auto rowOf = [&](const std::string& name) {
+        for (int row = 0; row < p.page.ListRows(); ++row)
+            if (p.page.ListCellText(row, 1) == name) return row;
+        return -1;
+    };
+    const int fan = rowOf("L\xC3\xBC" "ftung");
+    ASSERT_GT(fan, 0);
+    p.page.Select(fan, p.project.path());
+    EXPECT_EQ(p.page.SelectedName(), "L\xC3\xBC" "ftung");
+    EXPECT_EQ(p.page.Preview().CellText(0, col::kName), "Abluft");
+    EXPECT_EQ(p.page.CopiedName(false), "L\xFC" "ftung");
+    const int ohm = rowOf("\xCE\xA9" "hm");
+    ASSERT_GT(ohm, 0);
+    p.page.Select(ohm, p.project.path());
+    EXPECT_EQ(p.page.CopiedName(false), std::nullopt);
+}
+
 TEST(SelectionPage, AfterADeleteTheSelectionMovesUpWhenItFellOffTheEnd) {
     Programs p;
     p.page.Select(2, p.project.path());

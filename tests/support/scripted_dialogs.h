@@ -1,6 +1,7 @@
 #pragma once
 // Dialogs for tests: records every box and input prompt, answers from scripted queues.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ public:
 
     Answer Show(BoxKind kind, const std::string& text, Buttons buttons, const std::string& caption) override {
         boxes.push_back({kind, text, buttons, caption});
+        if (onShow) onShow(boxes.back());
         if (answers.empty()) return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
         Answer a = answers.front();
         answers.pop_front();
@@ -37,6 +39,7 @@ public:
         return a;
     }
 
+    std::function<void(const Box&)> onShow;  // runs while a box is shown
     std::deque<Answer> answers;      // for boxes with more than an OK button
     std::deque<std::string> inputs;  // for input boxes
     std::vector<Box> boxes;

@@ -238,7 +238,12 @@ void TFormTabelle::ModulzuordnungClick() {
 void TFormTabelle::SchriftartClick() {
     fontDialog_->SetChoice(led_->CurrentFont());
     if (fontDialog_->exec() == QDialog::Accepted) {
-        if (const auto choice = fontDialog_->Choice()) led_->FontChosen(*choice);
+        const auto text = ToRecord(display_.text ? display_.text->text() : QString());
+        const auto choice = fontDialog_->Choice();
+        if (!text)
+            dialogs_.Warning(kTextNotRepresentable);
+        else if (choice)
+            led_->FontChosen(*choice, *text);
     }
     Refresh();
 }

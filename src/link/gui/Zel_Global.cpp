@@ -1,10 +1,12 @@
 #include "link/gui/Zel_Global.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/gui/text_conversion.h"
 
@@ -50,6 +52,23 @@ void TFormGlobal::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void TFormGlobal::paintEvent(QPaintEvent* event) {
+    ++paintCount_;
+    QDialog::paintEvent(event);
+}
+
+void TFormGlobal::ShowPainted() {
+    show();
+    raise();
+    QElapsedTimer waited;
+    waited.start();
+    // A window manager maps the window some time after show(); until then nothing is drawn.
+    while (waited.elapsed() < 1000 && !(windowHandle() && windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void TFormGlobal::Repaint() {
     if (isVisible()) repaint();
 }
@@ -73,9 +92,7 @@ void TFormGlobal::Button1Click() {
 std::unique_ptr<ProgressWindow> QtProgressWindows::Open(const std::string& stepText) {
     auto window = std::make_unique<TFormGlobal>(onAbort_, parent_);
     window->SetStepText(stepText);
-    window->show();
-    window->raise();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    window->ShowPainted();
     return window;
 }
 

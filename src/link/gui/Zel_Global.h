@@ -27,16 +27,23 @@ public:
     QLabel* Panel1;
     QPushButton* Button1;
 
+    // Shows the window and returns once it is on the screen and painted (or after a second when
+    // the window system does not expose it), so that the user sees it before the link starts.
+    void ShowPainted();
+    int PaintCount() const { return paintCount_; }
+
 private slots:
     void Button1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void reject() override {}  // Escape and the window manager do not close it; "Abbrechen" ends the action
 
 private:
     void Repaint();
     std::function<void()> onAbort_;
+    int paintCount_ = 0;
 };
 
 // Opens a TFormGlobal per action, centred on the screen and painted at once.

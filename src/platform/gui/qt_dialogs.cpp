@@ -4,13 +4,34 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/gui/text_conversion.h"
 
 namespace ovis::gui {
+namespace {
+
+bool StaysOnTopWindowShown() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+}
+
+}  // namespace
+
+QWidget* QtDialogs::BoxParent() const {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
+void QtDialogs::PlaceOnTop(QWidget& box) {
+    if (StaysOnTopWindowShown()) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
 
 Answer QtDialogs::Show(BoxKind kind, const std::string& text, Buttons buttons, const std::string& caption) {
-    QMessageBox box(parent_);
+    QMessageBox box(BoxParent());
+    PlaceOnTop(box);
     box.setText(FromCore(text));
     box.setWindowTitle(caption.empty() ? QApplication::applicationDisplayName() : FromCore(caption));
     switch (kind) {
@@ -54,7 +75,8 @@ Answer QtDialogs::Show(BoxKind kind, const std::string& text, Buttons buttons, c
 
 std::optional<std::string> QtDialogs::Input(const std::string& caption, const std::string& prompt,
                                             const std::string& initial) {
-    QInputDialog dialog(parent_);
+    QInputDialog dialog(BoxParent());
+    PlaceOnTop(dialog);
     dialog.setWindowTitle(FromCore(caption));
     dialog.setLabelText(FromCore(prompt));
     dialog.setTextValue(QString::fromStdString(initial));

@@ -9,7 +9,8 @@ namespace ovis::gui {
 
 class QtDialogs final : public Dialogs {
 public:
-    // Boxes are centred over `parent` when it is set.
+    // Boxes belong to the window the user works in (the active one, else `parent`), and stay
+    // on top while any always-on-top window is shown, so that none opens behind an editor.
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -18,6 +19,9 @@ public:
                                      const std::string& initial) override;
 
 private:
+    QWidget* BoxParent() const;
+    static void PlaceOnTop(QWidget& box);
+
     QPointer<QWidget> parent_;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/gui/text_conversion.h"
 
+#include <QFile>
+
 #include "records/codepage.h"
 
 namespace ovis::gui {
@@ -14,5 +16,7 @@ QString FromCore(const std::string& utf8) {
     text.replace(QChar('\r'), QChar('\n'));
     return text;
 }
+
+QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
 }  // namespace ovis::gui

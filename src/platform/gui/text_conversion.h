@@ -1,5 +1,6 @@
 #pragma once
-// Text at the GUI boundary: record strings are code page 1252 bytes, core texts are UTF-8.
+// Text at the GUI boundary: record strings are code page 1252 bytes, core texts are UTF-8,
+// file names are the file system's encoding.
 #include <QString>
 #include <optional>
 #include <string>
@@ -13,5 +14,7 @@ QString FromRecord(std::string_view bytes);
 std::optional<std::string> ToRecord(const QString& text);
 // A core text (UTF-8), carriage returns turned into line breaks.
 QString FromCore(const std::string& utf8);
+// A file or folder name as the file system holds it.
+QString FromFileName(const std::string& name);
 
 }  // namespace ovis::gui

@@ -236,7 +236,7 @@ void TFormProgramm::RefreshProgramList() {
     programList_->setRowCount(selection_.ListRows());
     for (int row = 0; row < selection_.ListRows(); ++row)
         for (int column = 0; column < kProgramListColumns; ++column)
-            programList_->setItem(row, column, new QTableWidgetItem(FromRecord(selection_.ListCellText(row, column))));
+            programList_->setItem(row, column, new QTableWidgetItem(FromFileName(selection_.ListCellText(row, column))));
     if (auto selected = selection_.SelectedRow()) programList_->setCurrentCell(int(*selected), 1);
     if (TableGrid* preview = PageGrid(ProgramPage::Selection)) preview->Refresh();
 }
@@ -257,7 +257,7 @@ void TFormProgramm::RefreshAblage() {
 
 void TFormProgramm::Redrawn() {
     if (!pages_) return;  // still being built
-    setWindowTitle(FromRecord(program_->Caption()));
+    setWindowTitle(FromCore(program_->Caption()));
     RefreshAblage();
     UpdatePageMenus();
 }

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -370,11 +369,7 @@ void TMainForm::ProjektOeffnenClick() {
 
 void TMainForm::ProjektSpeichernUnterClick() { model_.SaveProjectAs(); }
 
-void TMainForm::DruckereinrichtungClick() {
-    QPrintDialog dialog(&ReportPrinter(), this);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-    dialog.exec();
-}
+void TMainForm::DruckereinrichtungClick() { PrinterSetup(this); }
 
 void TMainForm::BeendenClick() { close(); }
 

@@ -22,6 +22,7 @@
 #include <ctime>
 
 #include "platform/gui/column_width.h"
+#include "platform/gui/text_conversion.h"
 #include "records/io_error.h"
 #include "project/project_store.h"
 
@@ -34,7 +35,7 @@ constexpr int kBaseWidth = 540;
 constexpr int kColumnsWidth = 180 + 60 + 100 + 120;  // the report columns at their narrowest
 constexpr int kBaseHeight = 380;
 
-QString FromPath(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString FromPath(const fs::path& path) { return FromFileName(path.string()); }
 fs::path ToPath(const QString& text) { return fs::path(text.toStdString()); }
 
 QToolButton* FlatButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& hint) {
@@ -193,7 +194,7 @@ void TFormOpen::BuildItems() {
     const QColor systemColour = palette().color(QPalette::Highlight);
     for (const BrowserItem& item : items_) {
         QList<QStandardItem*> row = {
-            new QStandardItem(icons.icon(QFileInfo(FromPath(folder_ / item.name))), QString::fromStdString(item.name)),
+            new QStandardItem(icons.icon(QFileInfo(FromPath(folder_ / item.name))), FromFileName(item.name)),
             new QStandardItem(QString::fromStdString(item.sizeText)),
             new QStandardItem(QString::fromStdString(item.typeName)),
             new QStandardItem(QString::fromStdString(item.modifiedText)),

@@ -28,6 +28,10 @@ TableEditorWindow::TableEditorWindow(TableEditorModel& model, EditorWindowLayout
         UpdateMenuStates();
         Redrawn();
     });
+    model_.OnFailureSelected([this] {
+        Refresh();
+        grid_->View()->setFocus();
+    });
 
     menuBar_ = new QMenuBar(this);
     BuildMenus();

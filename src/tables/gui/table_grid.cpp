@@ -18,6 +18,7 @@
 
 #include "platform/gui/text_conversion.h"
 #include "tables/gui/chooser_popup.h"
+#include "tables/grid_titles.h"
 #include "tables/gui/grid_font.h"
 
 namespace ovis::gui {
@@ -95,15 +96,16 @@ TableGrid::TableGrid(TableEditorModel& model, std::vector<int> columnWidths, std
 
     titleBar_ = new QWidget(this);
     titleBar_->setFixedHeight(kTitleHeight);
-    for (const GridTitle& title : titles) {
-        auto* label = new QLabel(title.text, titleBar_);
+    std::vector<GridTitleSpan> spans;
+    for (const GridTitle& title : titles)
+        spans.push_back({title.firstColumn, title.lastColumn, metrics.horizontalAdvance(title.text) + 6});
+    GridTitleLayout placed = LayOutGridTitles(widths_, spans);
+    widths_ = std::move(placed.columnWidths);
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        auto* label = new QLabel(titles[i].text, titleBar_);
         label->setFont(gridFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        // A title wider than its columns stands centred over them.
-        const int x = 1 + std::accumulate(widths_.begin(), widths_.begin() + title.firstColumn, 0);
-        const int span = std::accumulate(widths_.begin() + title.firstColumn, widths_.begin() + title.lastColumn + 1, 0);
-        const int width = std::max(span, metrics.horizontalAdvance(title.text) + 4);
-        label->setGeometry(x + (span - width) / 2, 0, width, kTitleHeight);
+        label->setGeometry(1 + placed.places[i].x, 0, placed.places[i].width, kTitleHeight);
     }
 
     view_ = new QTableView(this);

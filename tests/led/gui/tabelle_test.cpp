@@ -1,6 +1,7 @@
 // The LED table editor driving the main window's display panel, in the composed program on the
 // demo project (offscreen).
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "project/project_store.h"
 #include "records/typed_file.h"
 #include "shell/demo_project.h"
+#include "shell/start_view_display.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/application_windows.h"
 #include "support/scripted_dialogs.h"
@@ -178,6 +180,41 @@ private slots:
             QStringLiteral("Nein"), [&] { QTest::mouseClick(p.Main().ShowTextButton(), Qt::LeftButton); });
         QCOMPARE(question, QStringLiteral("Soll die LED - Anzeige aktualisiert werden? Alle vorherigen Werte gehen dabei verloren!"));
         QVERIFY(std::equal(picture.begin(), picture.end(), p.Row(1).Spalten));
+    }
+
+    void afterClosingThePanelShowsTheStartView() {
+        Program p;
+        p.OpenEditor();
+        p.ClickCell(0, col::kName);  // one display column selected in the editor
+        p.ClickModule(0, 3);
+        QVERIFY(p.Panel()->Frame().selected[2]);
+        QCOMPARE(p.Panel()->Frame().dark, std::uint32_t(0x505050));
+        p.Editor().close();
+        QVERIFY(!p.Editor().isVisible());
+        QApplication::processEvents();
+        const LedFrame start =
+            StartViewFrame(p.tables->led, p.tables->ledParameters.WorkingCopy().ModuleFarbe[0]);
+        QVERIFY(p.Panel()->Frame().columns == start.columns);
+        QCOMPARE(p.Panel()->Frame().dark, start.dark);
+        QVERIFY(!p.Panel()->Frame().selected[2]);
+    }
+
+    void theColumnTitlesDoNotOverlap() {
+        Program p;
+        p.OpenEditor();
+        QList<QLabel*> labels = p.Editor().Grid()->findChildren<QLabel*>();
+        std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+        QStringList texts;
+        for (int i = 0; i < labels.size(); ++i) {
+            texts << labels[i]->text();
+            QVERIFY2(labels[i]->width() >= labels[i]->fontMetrics().horizontalAdvance(labels[i]->text()),
+                     qPrintable(labels[i]->text()));
+            if (i > 0)
+                QVERIFY2(labels[i]->x() >= labels[i - 1]->x() + labels[i - 1]->width(),
+                         qPrintable(labels[i - 1]->text() + " / " + labels[i]->text()));
+        }
+        QVERIFY(texts.contains(QStringLiteral("Farbe/Helligkeit")));
+        QVERIFY(texts.contains(QStringLiteral("Verzögerung")));
     }
 
     void draggingAModuleSnapsItToTheGrid() {

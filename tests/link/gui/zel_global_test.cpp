@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include "project/system_parameters.h"
@@ -71,6 +72,9 @@ private slots:
         QtProgressWindows windows([] {});
         auto window = windows.Open("Verbindungsaufbau zur Ovis");
         QVERIFY(OpenProgressWindow() != nullptr);
+        // On the screen and painted before the action sends its first telegram.
+        QVERIFY(OpenProgressWindow()->windowHandle()->isExposed());
+        QVERIFY(OpenProgressWindow()->PaintCount() > 0);
         QCOMPARE(OpenProgressWindow()->Panel1->text(), QString("Verbindungsaufbau zur Ovis"));
         window.reset();
         QVERIFY(OpenProgressWindow() == nullptr);

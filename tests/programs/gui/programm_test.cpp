@@ -222,6 +222,61 @@ private slots:
         QVERIFY(!e.window->DeleteAction()->isEnabled());
     }
 
+    void programNamesWithUmlautsAreShownAsTheFileSystemHoldsThem() {
+        Editor e;
+        e.WriteProgram("L\xC3\xBC" "ftung", {Line(0, "Abluft", "Netz")});
+        e.window->OpenEditor();
+        e.window->ShowPage(ProgramPage::Selection);
+        QTableWidget* list = e.window->ProgramList();
+        QCOMPARE(list->item(1, 1)->text(), QStringLiteral("Lüftung"));
+        list->setCurrentCell(1, 1);
+        e.window->OpenAction()->trigger();
+        QCOMPARE(e.window->windowTitle(), QStringLiteral(" Programm :  Lüftung"));
+        QCOMPARE(e.Text(ProgramPage::Program, 0, col::kName), QStringLiteral("Abluft"));
+        // Copied from the list, the name enters the record's code page.
+        e.window->ShowPage(ProgramPage::Selection);
+        list->setCurrentCell(1, 1);
+        list->setFocus();
+        e.window->KopierenClick();
+        QCOMPARE(e.window->Ablage()->currentText(), QStringLiteral("Lüftung"));
+        QCOMPARE(e.window->Model().Names().Names().front().view(), std::string_view("L\xFC" "ftung"));
+    }
+
+    void aFailedSaveSelectsTheFaultyCellBeforeItsBox() {
+        Editor e;
+        e.WriteProgram("Main", {Line(0, "Licht", "Taster"), Line(1, "Warnung", "Netz", "TRUE", "Tor")});
+        e.tables->program.Load(e.Dir(), "Main");
+        e.window->OpenEditor();
+        QModelIndex selectedWhileShown;
+        e.dialogs.onShow = [&](const test::ScriptedDialogs::Box&) {
+            selectedWhileShown = e.window->Grid()->View()->currentIndex();
+        };
+        e.window->SaveAction()->trigger();
+        QCOMPARE(e.dialogs.boxes.size(), std::size_t(1));
+        QVERIFY(e.dialogs.boxes.back().text.find("logischen Fehler") != std::string::npos);
+        QCOMPARE(selectedWhileShown.row(), 1);
+        QCOMPARE(selectedWhileShown.column(), int(col::kLogic));
+
+        // "Speichern unter..." checks first, in the same order.
+        selectedWhileShown = {};
+        e.window->SaveAsAction()->setEnabled(true);
+        e.window->SpeichernUnterClick();
+        QCOMPARE(selectedWhileShown.row(), 1);
+        QCOMPARE(selectedWhileShown.column(), int(col::kLogic));
+    }
+
+    void theColumnTitlesOfEveryPageDoNotOverlap() {
+        Editor e;
+        for (ProgramPage page : {ProgramPage::Program, ProgramPage::Led, ProgramPage::Io, ProgramPage::Counters}) {
+            QList<QLabel*> labels = e.GridOf(page)->findChildren<QLabel*>();
+            QVERIFY(!labels.isEmpty());
+            std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+            for (int i = 1; i < labels.size(); ++i)
+                QVERIFY2(labels[i]->x() >= labels[i - 1]->x() + labels[i - 1]->width(),
+                         qPrintable(labels[i - 1]->text() + " / " + labels[i]->text()));
+        }
+    }
+
     void aPressAnywhereClosesTheDelayEditor() {
         Editor e;
         e.Click(ProgramPage::Program, 0, col::kDelay);

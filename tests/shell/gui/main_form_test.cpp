@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -336,6 +337,21 @@ private slots:
                                  info.OkButton()->click();
                                  QVERIFY(!info.isVisible());
                              });
+    }
+
+    void thePrinterSetUpChoosesAndPrintsNothing() {
+        Shell shell;
+        TMainForm& form = shell.Show();
+        WithModal<QPrintDialog>([&] { form.Action(C::Druckereinrichtung)->trigger(); },
+                                [&](QPrintDialog& dialog) {
+                                    QCOMPARE(dialog.windowTitle(), QStringLiteral("Druckereinrichtung"));
+                                    QStringList buttons;
+                                    for (QAbstractButton* button : dialog.findChildren<QPushButton*>())
+                                        if (button->isVisible()) buttons << button->text().remove(QLatin1Char('&'));
+                                    QVERIFY2(buttons.contains(QStringLiteral("OK")), qPrintable(buttons.join(", ")));
+                                    QVERIFY2(!buttons.contains(QStringLiteral("Drucken")), qPrintable(buttons.join(", ")));
+                                    QVERIFY2(!buttons.contains(QStringLiteral("Print")), qPrintable(buttons.join(", ")));
+                                });
     }
 
     void helpShowsTheContextPage() {

@@ -153,7 +153,12 @@ private slots:
 
     void startValueCheck() {
         Editor e{CounterRow("a", 10, 10), CounterRow("b", 11, 10)};
+        QModelIndex selectedWhileShown;
+        e.dialogs.onShow = [&](const test::ScriptedDialogs::Box&) { selectedWhileShown = e.View()->currentIndex(); };
         e.window.SaveAction()->trigger();
+        // The faulty cell is selected before the box opens.
+        QCOMPARE(selectedWhileShown.row(), 1);
+        QCOMPARE(selectedWhileShown.column(), int(col::kStart));
         QCOMPARE(e.dialogs.boxes.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(e.dialogs.boxes.back().text),
                  QString::fromUtf8("Der Startwert in Zeile Nr. 2 muß kleiner sein als der Vergleichswert!\r\r"

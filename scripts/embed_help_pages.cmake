@@ -1,0 +1,22 @@
+# Writes a C++ source that holds the help pages, so that programs can put them into a base
+# directory without the source tree. Usage:
+#   cmake -DHELP_DIR=<help> -DOUTPUT=<file.cpp> -P scripts/embed_help_pages.cmake
+file(GLOB pages RELATIVE "${HELP_DIR}" "${HELP_DIR}/*.html")
+list(SORT pages)
+set(body "// Generated from the help pages; do not edit.\n#include \"shell/bundled_help_pages.h\"\n\nnamespace ovis {\nnamespace {\n\n")
+set(entries "")
+set(index 0)
+foreach(page IN LISTS pages)
+  file(READ "${HELP_DIR}/${page}" hex HEX)
+  string(LENGTH "${hex}" hexLength)
+  math(EXPR size "${hexLength} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND body "constexpr unsigned char kPage${index}[] = {${bytes}0};\n")
+  string(APPEND entries "    {\"${page}\", {reinterpret_cast<const char*>(kPage${index}), ${size}}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND body "\nconst BundledHelpPage kPages[] = {\n${entries}};\n\n}  // namespace\n\n")
+string(APPEND body "std::span<const BundledHelpPage> BundledHelpPages() { return kPages; }\n\n}  // namespace ovis\n")
+file(WRITE "${OUTPUT}.new" "${body}")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")
