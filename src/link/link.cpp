@@ -227,6 +227,11 @@ void Link::FinishExchange() {
 }
 
 void Link::AwaitReply(std::initializer_list<std::uint8_t> accepted) {
+    AwaitTelegram(accepted);
+    EndReplies();
+}
+
+void Link::AwaitTelegram(std::initializer_list<std::uint8_t> accepted) {
     auto isAccepted = [&](std::uint8_t command) {
         return std::find(accepted.begin(), accepted.end(), command) != accepted.end();
     };
@@ -239,6 +244,9 @@ void Link::AwaitReply(std::initializer_list<std::uint8_t> accepted) {
             if (data_.result == LinkResult::Aborted || isAccepted(data_.receiveBuffer[1])) break;
         }
     }
+}
+
+void Link::EndReplies() {
     if (relaySettings_().mode == RelayMode::Client) {
         while (relay_.RecordsPending() && data_.result == LinkResult::Ok) {
             Exchange();
