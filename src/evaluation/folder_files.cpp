@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <optional>
 
 #include "project/listed_files.h"
+#include "project/program_files.h"
 #include "project/recording_event.h"
 #include "records/typed_file.h"
 
@@ -72,23 +72,8 @@ std::string FileBeginText(const std::filesystem::path& file) {
     }
 }
 
-std::string FileSizeCell(std::uintmax_t bytes) {
-    return " " + std::to_string(bytes / 1024 + (bytes % 1024 ? 1 : 0)) + " KB";
-}
-
-std::string ModifiedCell(std::filesystem::file_time_type time) {
-    const auto system = std::chrono::clock_cast<std::chrono::system_clock>(time);
-    const std::time_t t = std::chrono::system_clock::to_time_t(system);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char text[40];
-    std::snprintf(text, sizeof text, " %02d.%02d.%04d   %02d:%02d", local.tm_mday, local.tm_mon + 1,
-                  local.tm_year + 1900, local.tm_hour, local.tm_min);
-    return text;
-}
-
 FolderFileRow FolderFileRowOf(const FolderFile& file) {
-    return {file.name, " " + FileBeginText(file.path), FileSizeCell(file.size), ModifiedCell(file.modified)};
+    return {file.name, " " + FileBeginText(file.path), FileSizeText(file.size), FileDateText(file.modified)};
 }
 
 FolderFileList ListFolderFiles(const std::filesystem::path& dir) {

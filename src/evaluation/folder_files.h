@@ -22,8 +22,8 @@ struct FolderFile {
 struct FolderFileRow {
     std::string name;
     std::string begin;     // " " + FileBeginText
-    std::string size;      // " " + KB (rounded up) + " KB"
-    std::string modified;  // " dd.mm.yyyy   hh:mm"
+    std::string size;      // FileSizeText: " " + KB (rounded up) + " KB"
+    std::string modified;  // FileDateText: " dd.mm.yyyy   hh:mm"
 };
 
 struct FolderFileList {
@@ -41,11 +41,6 @@ std::vector<FolderFile> OrderByModification(std::vector<FolderFile> files, std::
 // The date and time of the file's first record whose `Meldung` is not 0: "dd.mm.yyyy   hh:mm";
 // empty when the file cannot be read or holds no such record.
 std::string FileBeginText(const std::filesystem::path& file);
-
-// " " + size in KB, a started KB counted whole, + " KB".
-std::string FileSizeCell(std::uintmax_t bytes);
-// " dd.mm.yyyy   hh:mm" in local time.
-std::string ModifiedCell(std::filesystem::file_time_type time);
 
 FolderFileRow FolderFileRowOf(const FolderFile& file);
 

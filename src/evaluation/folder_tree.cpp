@@ -1,5 +1,9 @@
 #include "evaluation/folder_tree.h"
 
+#include "project/output_file_table.h"
+#include "records/codepage.h"
+#include "records/typed_file.h"
+
 namespace ovis {
 
 std::vector<FolderTreeNode> FolderTreeNodes(const TParameterRecord& parameters, int userFolders) {
@@ -16,6 +20,13 @@ int FolderIndexOfNode(const TParameterRecord& parameters, std::string_view text)
     for (int folder = 0; folder < kOutputFolder; ++folder)
         if (parameters.Ordner[folder].view() == text) return folder;
     return kOutputFolder;
+}
+
+std::filesystem::path FolderDirectory(const std::filesystem::path& projectDir, const TParameterRecord& parameters,
+                                      int folder) {
+    if (folder == kOutputFolder) return OutputFolderPath(projectDir, parameters);
+    const auto root = ResolveInDirectory(ResolveInDirectory(projectDir, "Daten"), kAcquisitionRoot);
+    return ResolveInDirectory(root, ToUtf8(parameters.Ordner[folder].view()));
 }
 
 std::string UnitFolderRefusal(int folder, std::string_view nodeText, const GroupTable& groups) {

@@ -1,5 +1,6 @@
 #pragma once
 // The evaluation window's folder tree and the rules that depend on the chosen folder.
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,11 @@ std::vector<FolderTreeNode> FolderTreeNodes(const TParameterRecord& parameters, 
 
 // The folder of a node text: the first index 0-13 whose `Ordner` entry equals it, else 14.
 int FolderIndexOfNode(const TParameterRecord& parameters, std::string_view text);
+
+// FolderDirectory: the project directory + "Daten/Datenerfassung/" for folders 0-13 or
+// "Daten/Datenausgabe/" for folder 14, + the folder's name (each part matched without regard to case).
+std::filesystem::path FolderDirectory(const std::filesystem::path& projectDir, const TParameterRecord& parameters,
+                                      int folder);
 
 // Why units of a folder cannot be read; nothing (empty) when they can. The output folder never,
 // an acquisition folder other than 0 only when a group stores into it.

@@ -49,7 +49,7 @@ void ExpectRecord(const TRecordingEvent& actual, const TRecordingEvent& expected
 
 struct EventCase {
     const char* name;
-    std::vector<std::uint8_t> date;  // year, month, day, hour, minute, second
+    std::vector<int> date;  // year, month, day, hour, minute, second
     int timeClass, m;
     TRecordingEvent expected;
 };
