@@ -6,6 +6,7 @@
 
 #include "link/readout_decoder.h"
 #include "link/unit_directory.h"
+#include "sim/command_line.h"
 
 namespace ovis::sim {
 namespace {
@@ -32,6 +33,16 @@ void ExpectSameEvent(const TRecordingEvent& r, const CardEvent& e, const std::st
     EXPECT_EQ(int(r.Std), e.time.hour) << what;
     EXPECT_EQ(int(r.Min), e.time.minute) << what;
     EXPECT_EQ(r.SekMSek.get() * 100 + r.Misek, e.time.second * 100000 + e.time.tenMicroseconds) << what;
+}
+
+TEST(MemoryCard, CommandLineOptions) {
+    const SimCommandLine withEvents = ParseSimCommandLine({"--events", "e.txt"});
+    EXPECT_EQ(withEvents.events, "e.txt");
+    EXPECT_FALSE(withEvents.noCard);
+    EXPECT_TRUE(ParseSimCommandLine({"--no-card"}).noCard);
+    EXPECT_THROW(ParseSimCommandLine({"--events", "e.txt", "--no-card"}), std::invalid_argument);
+    EXPECT_THROW(ParseSimCommandLine({"--events"}), std::invalid_argument);
+    EXPECT_THROW(LoadEventsFile("/nonexistent/e.txt"), std::invalid_argument);
 }
 
 TEST(MemoryCard, ParsesTheEventsFile) {
