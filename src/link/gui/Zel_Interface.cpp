@@ -167,10 +167,7 @@ void TFormInterface::FormShow() {
         QTreeWidgetItemIterator it(tree_);
         for (; *it; ++it)
             if ((*it)->data(0, kNodeIndexRole).toInt() == lastNode_) break;
-        if (*it) {
-            tree_->setCurrentItem(*it);
-            TreeView1Change(*it);
-        }
+        if (*it) tree_->setCurrentItem(*it);  // runs TreeView1Change
     }
     tree_->expandAll();
     tree_->setFocus();

@@ -53,7 +53,9 @@ private slots:
         NoOpenEditors editors;
         LinkController controller({p.dialogs, p.tables->parameters, [&] { return p.base.path(); }, editors});
         int closed = 0;
-        TFormInterface form(p.store, p.dialogs, controller, InterfaceWindowHooks{[&] { ++closed; }});
+        InterfaceWindowHooks hooks;
+        hooks.closed = [&] { ++closed; };
+        TFormInterface form(p.store, p.dialogs, controller, hooks);
 
         form.Open(EvaluationWindowMode::DataUnits);
         QCOMPARE(form.windowTitle(), QString("Datenauswertung  ( Interface - Units )"));
