@@ -38,10 +38,6 @@ std::vector<FolderFile> RecordingFilesOf(const std::filesystem::path& dir);
 // `limit` files.
 std::vector<FolderFile> OrderByModification(std::vector<FolderFile> files, std::size_t limit = kFolderFileRows);
 
-// The date and time of the file's first record whose `Meldung` is not 0: "dd.mm.yyyy   hh:mm";
-// empty when the file cannot be read or holds no such record.
-std::string FileBeginText(const std::filesystem::path& file);
-
 FolderFileRow FolderFileRowOf(const FolderFile& file);
 
 // The list of `dir` as the window shows it.

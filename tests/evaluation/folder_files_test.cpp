@@ -1,5 +1,6 @@
 // The evaluation window's file list: order, ties, the 64-row cut and the cells.
 #include "evaluation/folder_files.h"
+#include "project/recording_begin.h"
 
 #include <gtest/gtest.h>
 
