@@ -141,7 +141,8 @@ bool UnitReadout::ReadUnits(std::uint8_t address, int folderIndex, int firstUnit
         progress.SetPosition(++replies);
         progress.SetStepText(ReadoutProgressText(bytes));
         decoder_.AddReply(payload);
-        link_.AwaitTelegram({command::kUnitReadOut});
+        // The replies follow each other: no pause after a pass that brought one.
+        link_.AwaitTelegram({command::kUnitReadOut}, false);
     }
     link_.EndReplies();
     return ended && Ok() && decoder_.Fault() == ReadoutFault::None;
