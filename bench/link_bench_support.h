@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 #include "bench_smoke.h"
 #include "project/system_parameters.h"
@@ -92,14 +93,17 @@ public:
     int shown = 0;
 };
 
-// The simulator on the terminal's master side, in a child process until destroyed.
+// The simulator on the terminal's master side, in a child process until destroyed; `setup`
+// installs further command handlers.
 class SimulatorProcess {
 public:
-    SimulatorProcess(sim::SimulatorOptions options, int fd, int baud) {
+    SimulatorProcess(sim::SimulatorOptions options, int fd, int baud,
+                     const std::function<void(sim::InterfaceSimulator&)>& setup = {}) {
         pid_ = ::fork();
         if (pid_ == 0) {
             sim::InterfaceSimulator simulator(options);
             sim::InstallStandardHandlers(simulator);
+            if (setup) setup(simulator);
             sim::SimulatorRunner runner(simulator, fd, baud);
             std::atomic<bool> stop{false};
             runner.Run(stop);

@@ -163,6 +163,21 @@ void WriteRecordingSeeds(const fs::path& root) {
     seeds.Add(EncodeRecords(prefixed.data(), prefixed.size()));
 }
 
+// What the Interface sends for the evaluation window: a directory of three units, replies with
+// date and event items of several time classes; and an events file of the simulated memory card.
+void WriteReadoutSeeds(const fs::path& root) {
+    SeedFolder readout(root, "readout_fuzzer");
+    readout.Add(Bytes{0, 30, 10, 5, 1, 0xD9, 0x07, 15, 8, 20, 12, 0, 0, 3, 3});
+    const Bytes date{0x80, 59, 59, 23, 28, 2, 0xD8, 0x07};
+    const Bytes events{0x14, 5, 0x05, 0xDC, 0x00, 6, 0x04, 0xD2, 0x20, 7, 0x30, 0x0A, 0x50, 1, 0x0B, 0x40};
+    readout.Add(Bytes{1, std::uint8_t(date.size() + events.size())} + date + events + Bytes{4, 0x10, 9, 0, 1});
+    SeedFolder card(root, "events_file_fuzzer");
+    card.Add(TextBytes("# Ereignisse\n"
+                       "0\t28.02.2008 23:59:59,50001\t12\tHigh\n"
+                       "0\t29.02.2008 00:00:00,00010\t12\tLow\n"
+                       "3\t01.03.2008 07:30:00,00000\t700\tHigh\n"));
+}
+
 }  // namespace
 }  // namespace ovis::fuzz
 
@@ -177,6 +192,7 @@ int main(int argc, char** argv) {
         ovis::fuzz::WriteLineSeeds(root);
         ovis::fuzz::WriteRelaySeeds(root);
         ovis::fuzz::WriteRecordingSeeds(root);
+        ovis::fuzz::WriteReadoutSeeds(root);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Fehler: %s\n", e.what());
         return 1;

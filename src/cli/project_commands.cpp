@@ -9,7 +9,9 @@
 #include "cli/parameter_listing.h"
 #include "records/terminal_text.h"
 #include "records/codepage.h"
+#include "shell/demo_events.h"
 #include "shell/demo_project.h"
+#include "records/typed_file.h"
 #include "project/project_names.h"
 #include "project/project_store.h"
 
@@ -64,6 +66,12 @@ int DemoCommand(const std::vector<std::string>& args) {
     Arguments a(args, {}, {}, 1);
     std::filesystem::path base = a.Required(0, "BASISVERZEICHNIS");
     bool created = CreateDemoBase(base);
+    // The simulator's memory card: three days of events up to today (scripts/run-demo passes it).
+    const auto events = base / kDemoEventsFileName;
+    if (!std::filesystem::exists(events)) {
+        const std::string text = DemoEventsText(SystemClock().Now());
+        WriteFileAtomically(events, Bytes(text.begin(), text.end()));
+    }
     std::cout << EscapeControlCharacters((base / kProjectsFolder / kDemoProjectName).string())
               << (created ? "" : " (vorhanden)") << '\n';
     return 0;

@@ -224,18 +224,26 @@ void Link::FinishExchange() {
 }
 
 void Link::AwaitReply(std::initializer_list<std::uint8_t> accepted) {
+    AwaitTelegram(accepted);
+    EndReplies();
+}
+
+void Link::AwaitTelegram(std::initializer_list<std::uint8_t> accepted, bool pauseAfterTelegram) {
     auto isAccepted = [&](std::uint8_t command) {
         return std::find(accepted.begin(), accepted.end(), command) != accepted.end();
     };
     for (;;) {
         Exchange();
         if (data_.result == LinkResult::TimedOut) data_.state = ls::kIdle;
-        delay_.WaitMs(10);
+        if (pauseAfterTelegram || !data_.TelegramReceived()) delay_.WaitMs(10);
         if (data_.TelegramReceived() || data_.result == LinkResult::Aborted) {
             data_.ClearTelegramReceived();
             if (data_.result == LinkResult::Aborted || isAccepted(data_.receiveBuffer[1])) break;
         }
     }
+}
+
+void Link::EndReplies() {
     if (relaySettings_().mode == RelayMode::Client) {
         while (relay_.RecordsPending() && data_.result == LinkResult::Ok) {
             Exchange();

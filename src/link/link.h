@@ -69,6 +69,12 @@ public:
     void FinishExchange();
     // Waits for a telegram whose command is in `accepted`, then finishes the conversation.
     void AwaitReply(std::initializer_list<std::uint8_t> accepted);
+    // The two halves of AwaitReply, for conversations of several replies: waiting for one
+    // accepted telegram (no time limit; ends on an abort), and the Client's drain of the relay
+    // followed by FinishExchange when Ok. Each pass is followed by a pause of 10 ms; without
+    // `pauseAfterTelegram`, a pass that brought a telegram is not (a stream of replies).
+    void AwaitTelegram(std::initializer_list<std::uint8_t> accepted, bool pauseAfterTelegram = true);
+    void EndReplies();
     // A pause of at least n milliseconds without processing window messages.
     void WaitMs(int milliseconds) { delay_.WaitMs(milliseconds); }
 

@@ -2,6 +2,7 @@
 
 #include "project/program_files.h"
 #include "project/output_file_table.h"
+#include "project/recording_begin.h"
 #include "project/project_store.h"
 
 namespace ovis {
@@ -64,7 +65,7 @@ void ReferencePages::ReadOutputFiles() {
         const auto size = std::filesystem::file_size(file.path, sizeError);
         const auto time = std::filesystem::last_write_time(file.path, timeError);
         outputFiles_.push_back({file.name, timeError ? std::string() : FileDateText(time),
-                                sizeError ? std::string() : FileSizeText(size), {}});
+                                sizeError ? std::string() : FileSizeText(size), " " + FileBeginText(file.path)});
     }
 }
 

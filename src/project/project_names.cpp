@@ -29,7 +29,7 @@ NameCheck CheckName(std::string_view entered, const NameTexts& texts,
     for (char c : name) {
         if (IsForbiddenNameCharacter(c)) {
             check.verdict = NameVerdict::Forbidden;
-            check.message = texts.forbiddenPrefix + name + " enthält unerlaubte Zeichen. " + kForbiddenCharactersLine;
+            check.message = texts.forbiddenPrefix + name + " enthält unerlaubte Zeichen. " + texts.forbiddenLine;
             return check;
         }
     }

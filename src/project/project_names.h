@@ -27,15 +27,16 @@ struct NameCheck {
 // True for \ / : * ? " < > | ; only characters 32 to 127 are tested.
 bool IsForbiddenNameCharacter(char c);
 
+// The line of forbidden characters, as every project name warning ends.
+extern const char* const kForbiddenCharactersLine;
+
 // The texts of one kind of name check.
 struct NameTexts {
     std::string forbiddenPrefix;  // followed by the name and the forbidden-character explanation
     std::string existsPrefix;     // followed by the name and existsSuffix
     std::string existsSuffix;
+    std::string forbiddenLine = kForbiddenCharactersLine;  // ends the forbidden-character warning
 };
-
-// The line of forbidden characters, as every name warning ends.
-extern const char* const kForbiddenCharactersLine;
 
 // The checks shared by every name the user gives to a file-system object: trimming, forbidden
 // characters, characters the record files cannot store, an existing object of that name.

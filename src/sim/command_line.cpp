@@ -48,10 +48,16 @@ SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args) {
         } else if (option == "--dump-memory") {
             line.dumpPrefix = value();
             if (line.dumpPrefix->empty()) throw std::invalid_argument("Option --dump-memory erwartet ein Präfix");
+        } else if (option == "--events") {
+            line.events = value();
+        } else if (option == "--no-card") {
+            line.noCard = true;
         } else {
             throw std::invalid_argument("Unbekannte Option " + option);
         }
     }
+    if (line.events && line.noCard)
+        throw std::invalid_argument("--events und --no-card schließen sich aus");
     return line;
 }
 

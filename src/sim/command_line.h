@@ -10,7 +10,7 @@ namespace ovis::sim {
 
 inline constexpr const char* kUsage =
     "Aufruf: ovis-sim [--device GERÄT] [--address N] [--baud RATE] [--silent] [--garble P] [--seed S]\n"
-    "               [--freeze-after N] [--link PFAD]\n"
+    "               [--freeze-after N] [--link PFAD] [--events DATEI | --no-card]\n"
     "  Ohne --device öffnet ovis-sim ein Pseudo-Terminal und schreibt dessen Gerätepfad als erste Zeile.\n"
     "  --device GERÄT  eine serielle Schnittstelle statt des Pseudo-Terminals\n"
     "  --address N     Nummer des simulierten Interfaces (1 bis 99, Vorgabe 1)\n"
@@ -23,6 +23,10 @@ inline constexpr const char* kUsage =
     "  --link PFAD     legt PFAD als symbolische Verknüpfung auf das Pseudo-Terminal an\n"
     "  --dump-memory PRÄFIX  schreibt die Speicherbereiche 1 bis 3 beim Beenden und bei jedem\n"
     "                  SIGUSR1 in die Dateien PRÄFIX1.bin, PRÄFIX2.bin und PRÄFIX3.bin (je 65536 Bytes)\n"
+    "  --events DATEI  Memorycard mit den Ereignissen der Datei, eine Zeile je Ereignis:\n"
+    "                  ORDNER<TAB>tt.mm.jjjj hh:mm:ss,fffff<TAB>MELDUNG<TAB>High|Low (Ordner 0 bis 13,\n"
+    "                  Meldung 1 bis 1023, \"#\" beginnt einen Kommentar); ohne: eine leere Memorycard\n"
+    "  --no-card       ohne Memorycard: das Unit-Verzeichnis wird mit Antwort 11 beantwortet\n"
     "Jedes empfangene Telegramm wird als Zeile \"telegram ...\" ausgegeben. ovis-sim läuft, bis es\n"
     "mit SIGINT oder SIGTERM beendet wird.\n";
 
@@ -31,6 +35,8 @@ struct SimCommandLine {
     std::optional<std::string> device;
     std::optional<std::string> link;
     std::optional<std::string> dumpPrefix;
+    std::optional<std::string> events;  // the memory card's events file
+    bool noCard = false;
     int baud = 0;  // 0: not given
 };
 

@@ -13,6 +13,7 @@
 
 #include "link/termios_serial_port.h"
 #include "sim/command_line.h"
+#include "sim/memory_card.h"
 #include "sim/memory_dump.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
@@ -54,6 +55,17 @@ int main(int argc, char** argv) {
     } catch (const std::invalid_argument& e) {
         std::cerr << "ovis-sim: " << e.what() << '\n' << kUsage;
         return 2;
+    }
+
+    std::shared_ptr<const MemoryCard> card;
+    if (!line.noCard) {
+        try {
+            card = std::make_shared<const MemoryCard>(line.events ? LoadEventsFile(*line.events)
+                                                                  : std::vector<CardEvent>());
+        } catch (const std::invalid_argument& e) {
+            std::cerr << "ovis-sim: " << e.what() << '\n';
+            return 2;
+        }
     }
 
     struct sigaction action {};
@@ -98,6 +110,10 @@ int main(int argc, char** argv) {
 
     InterfaceSimulator simulator(line.options);
     InstallStandardHandlers(simulator);
+    if (card)
+        InstallMemoryCard(simulator, card);
+    else
+        InstallNoCard(simulator);
     SimulatorRunner runner(simulator, fd, paceBaud,
                            [](const ReceivedTelegram& received) { std::cout << TelegramLine(received) << std::endl; });
     int exitCode = 0;

@@ -4,6 +4,8 @@
 
 #include <fstream>
 
+#include "evaluation/recording_events.h"
+
 #include "project/output_file_table.h"
 
 #include "tables/counter_timer_fixture.h"
@@ -80,7 +82,7 @@ TEST(ReferencePages, TheOutputDataPageListsTheOutputFilesReadAnew) {
     const auto folder = OutputFolderPath(p.ProjectDir(Pages::kName), p.tables->parameters.Record());
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "Tor auf.ofa", std::ios::binary) << std::string(2000, '\0');
-    std::ofstream(folder / "Ablauf.ofa", std::ios::binary) << std::string(30, '\0');
+    test::WriteRecordingFile(folder / "Ablauf.ofa", test::CreatedDayFile(1));
     p.pages.ReadOutputFiles();
     ASSERT_EQ(page.RowCount(), 2u);
     EXPECT_EQ(page.CellText(0, 0), "001");
@@ -88,6 +90,8 @@ TEST(ReferencePages, TheOutputDataPageListsTheOutputFilesReadAnew) {
     EXPECT_EQ(page.CellText(1, 1), "Tor auf");
     EXPECT_EQ(page.CellText(1, 3), " 2 KB");
     EXPECT_EQ(page.CellText(1, 2).size(), std::string(" dd.mm.yyyy   hh:mm").size());
+    EXPECT_EQ(page.CellText(0, 4), " 01.03.2008   00:00");  // the time of the first message
+    EXPECT_EQ(page.CellText(1, 4), " ");                    // no message in the file
     EXPECT_EQ(p.Select(ProgramPage::OutputData, 1), "Tor auf");
 }
 

@@ -37,6 +37,7 @@ public:
     Link& link() { return *link_; }
     InterfaceActions& actions() { return *actions_; }
     TFormRS232& rs232() { return rs232_; }
+    ProgressWindows& progressWindows() { return progress_; }
     QTimer& Timer1() { return timer1_; }
     QTimer& Timer2() { return timer2_; }
 

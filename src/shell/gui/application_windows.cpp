@@ -4,6 +4,7 @@
 #include "evaluation/gui/Zel_Auswahl.h"
 #include "led/gui/Zel_Tabelle.h"
 #include "link/configuration_image_transfer.h"
+#include "link/gui/Zel_Interface.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
@@ -43,6 +44,8 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     mainForm_->RegisterEditor(MenuCommand::Programm, EditorSlot::ProgramEditor, [this] { Programm().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Led, EditorSlot::LedEditor, [this] { Tabelle().OpenLedEditor(); });
     ConnectInterfaceCommands();
+    mainForm_->SetEvaluationOpener(
+        [this](EvaluationMode mode) { Interface().Open(EvaluationWindowMode(int(mode) + 1)); });
 }
 
 ApplicationWindows::~ApplicationWindows() = default;
@@ -137,6 +140,20 @@ TFormTabelle& ApplicationWindows::Tabelle() {
         tabelle_->AttachDisplay(mainForm_->EditingParts());
     }
     return *tabelle_;
+}
+
+TFormInterface& ApplicationWindows::Interface() {
+    if (!interface_) {
+        interfaceDialogs_ = std::make_unique<QtDialogs>();
+        InterfaceWindowHooks hooks;
+        hooks.closed = [this] { mainForm_->EditorClosed(EditorSlot::EvaluationWindow); };
+        hooks.showHelp = [this](int context) { mainForm_->ShowHelp(context); };
+        hooks.mainWindowActive = [this] { return mainForm_->isActiveWindow(); };
+        hooks.outputFilesChanged = [this] { ProgramPagesChanged(); };
+        interface_ = std::make_unique<TFormInterface>(store_, *interfaceDialogs_, *link_, std::move(hooks));
+        interfaceDialogs_->SetParent(interface_.get());
+    }
+    return *interface_;
 }
 
 void ApplicationWindows::OpenSystemConfiguration() {

@@ -28,6 +28,7 @@ class TFormTabelle;
 class QtFontRasterizer;
 class QtDialogs;
 class LinkController;
+class TFormInterface;
 
 class ApplicationWindows final : public ShellHooks, public ConfigurationHooks, public OpenEditors {
 public:
@@ -49,6 +50,8 @@ public:
     TFormProgramm& Programm();
     // The LED table editor, created on first use; it drives the main window's display panel.
     TFormTabelle& Tabelle();
+    // The evaluation window, created on first use and then kept.
+    TFormInterface& Interface();
 
     // Shows the main window for the first time, then starts the relay files and the
     // housekeeping timer.
@@ -94,6 +97,8 @@ private:
     std::unique_ptr<QtFontRasterizer> fonts_;
     std::unique_ptr<QtDialogs> tabelleDialogs_;
     std::unique_ptr<TFormTabelle> tabelle_;
+    std::unique_ptr<QtDialogs> interfaceDialogs_;
+    std::unique_ptr<TFormInterface> interface_;
 };
 
 }  // namespace ovis::gui

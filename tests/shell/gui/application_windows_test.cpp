@@ -1,12 +1,17 @@
 // The composed program: main window, I/O editor and Interface link working together on the demo,
 // with the Interface simulator on COM1.
 #include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
 
 #include "link/configuration_image_sources.h"
 #include "link/image_memory.h"
+#include "link/gui/Zel_Interface.h"
 #include "link/gui/link_controller.h"
 #include "shell/demo_project.h"
 #include "shell/gui/Zel_Menuseite.h"
@@ -14,6 +19,8 @@
 #include "shell/shell_test_projects.h"
 #include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
+#include "shell/demo_events.h"
+#include "sim/memory_card.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
 #include "support/scripted_dialogs.h"
@@ -214,6 +221,49 @@ private slots:
             QVERIFY(!s.Received().empty());
             QCOMPARE(int(s.Received().back().telegram.command), 3);
         });
+        qunsetenv("OVIS_COM1");
+    }
+
+    // A new user reads the demo's events out of the simulated Interface and sees the file listed.
+    void theDemoReadsUnitsFromTheMainWindow() {
+        sim::PseudoTerminal terminal;
+        qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
+        Program p;
+        p.OpenDemo();
+        sim::SimulatorThread simulator(sim::SimulatorOptions{.address = p.tables->parameters.Record().Nummer},
+                                       terminal.MasterFd());
+        const auto card = std::make_shared<const sim::MemoryCard>(
+            sim::ParseEventsText(DemoEventsText(LocalDateTime{2024, 3, 1})));
+        simulator.With([&](sim::InterfaceSimulator& s) { sim::InstallMemoryCard(s, card); });
+
+        p.Main().Action(MenuCommand::AuswertungUnits)->trigger();
+        gui::TFormInterface& window = p.windows->Interface();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), QString("Datenauswertung  ( Interface - Units )"));
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
+        window.Tree()->setCurrentItem(window.Tree()->findItems("Alle Meldungen", Qt::MatchExactly | Qt::MatchRecursive).front());
+        QCOMPARE(window.UnitCount(), 3);
+        QVERIFY(window.Grid()->item(0, 1)->text().startsWith(" 01.03.2024   "));
+        window.Grid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 3), true);
+        // The window's own name box, answered as a user would.
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(qobject_cast<QInputDialog*>(QApplication::activeModalWidget()));
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QCOMPARE(box->windowTitle(), QString("Daten speichern unter..."));
+            box->setTextValue("Drei Tage");
+            box->accept();
+        });
+        window.DateiUebertragenClick();
+        QCOMPARE(window.Grid()->item(0, 0)->text(), QString("Drei Tage"));
+        window.close();
+
+        p.Main().Action(MenuCommand::Analyser)->trigger();
+        QVERIFY(window.isVisible());
+        QVERIFY(p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
+        QCOMPARE(window.Grid()->item(0, 0)->text(), QString("Drei Tage"));
+        QVERIFY(window.Grid()->item(0, 1)->text().startsWith(" 28.02.2024"));
+        window.close();
+        QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
         qunsetenv("OVIS_COM1");
     }
 
