@@ -44,6 +44,7 @@ TEST_F(ColumnStatesTest, OneColumnTakesHighLowHighLowAsTwoThreeFourThree) {
         records = test::MarkerPair();
         Add(1, false, At(0));  // the column before starts Low
         for (int e = 0; e < events; ++e) Add(1, e % 2 == 0, At(3, 10 + e));
+        Add(2, false, At(23));  // data goes on (message 2 has no row)
         Compute(test::RowsOf({1}), Hours());
         EXPECT_EQ(int(table.At(1, 4)), int(expected[events - 1])) << events << " events";
         EXPECT_EQ(int(table.At(1, 5)), EndsHigh(expected[events - 1]) ? 6 : 1) << "the next column continues the level";
@@ -53,6 +54,7 @@ TEST_F(ColumnStatesTest, OneColumnTakesHighLowHighLowAsTwoThreeFourThree) {
 TEST_F(ColumnStatesTest, ARepeatedHighWhileHighGivesEight) {
     Add(1, true, At(0));
     Add(1, true, At(2, 30));
+    Add(1, true, At(23));
     Compute(test::RowsOf({1}), Hours());
     EXPECT_EQ(int(table.At(1, 1)), 2);
     EXPECT_EQ(int(table.At(1, 2)), 6);
