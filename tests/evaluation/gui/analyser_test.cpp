@@ -167,6 +167,19 @@ private slots:
         QCOMPARE(int(saved.Folder(0).Shown[2]), 1);
     }
 
+    void onlyOneSelectionDialogIsOpen() {
+        QVERIFY(opener->OpenFile(0, file));
+        Form()->Action("AuswahlMeldung")->trigger();
+        QPointer<gui::TFormAuswahl> first(Form()->findChild<gui::TFormAuswahl*>());
+        QVERIFY(first);
+        Form()->Action("AuswahlMeldung")->trigger();
+        QTRY_VERIFY(first.isNull());
+        QCOMPARE(Form()->findChildren<gui::TFormAuswahl*>().size(), qsizetype(1));
+        QTest::keyClick(Form()->findChild<gui::TFormAuswahl*>(), Qt::Key_Escape);
+        QTRY_COMPARE(Form()->findChildren<gui::TFormAuswahl*>().size(), qsizetype(0));
+        QCOMPARE(openChanges, std::vector<bool>{true});  // Escape takes nothing over
+    }
+
     void closingAsksAboutAModifiedBuffer() {
         QVERIFY(opener->OpenFile(0, file));
         recording->Event(3).Meldung = std::uint16_t(1 | kLevelHighBit);
