@@ -161,6 +161,14 @@ void WriteRecordingSeeds(const fs::path& root) {
     std::vector<TRecordingEvent> prefixed(kRecordingPrefixRecords, test::MakeEvent(9, true, {}));
     prefixed.insert(prefixed.end(), day.begin(), day.end());
     seeds.Add(EncodeRecords(prefixed.data(), prefixed.size()));
+
+    // The analyser: a left-edge text, then a recording.
+    SeedFolder analyser(root, "analyser_fuzzer");
+    const std::string left = "01.03.2008 08:15:30,25007";
+    Bytes input(left.begin(), left.end());
+    const Bytes file = EncodeRecords(events.data(), events.size());
+    input.insert(input.end(), file.begin(), file.end());
+    analyser.Add(input);
 }
 
 // What the Interface sends for the evaluation window: a directory of three units, replies with

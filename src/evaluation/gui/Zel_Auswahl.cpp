@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "platform/gui/text_conversion.h"
@@ -89,6 +90,16 @@ void TFormAuswahl::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);  // Escape closes
+}
+
+TFormAuswahl* OpenFolderSelection(SelectionDialogModel model, Dialogs& dialogs, QWidget* caller) {
+    static QPointer<TFormAuswahl> open;
+    if (open) open->close();
+    auto* dialog = new TFormAuswahl(std::move(model), dialogs, caller);
+    dialog->PlaceBeside(caller);
+    dialog->show();
+    open = dialog;
+    return dialog;
 }
 
 QDialog* OpenMemberSelection(const MemberSelectionRequest& request) {

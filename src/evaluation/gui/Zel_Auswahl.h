@@ -41,6 +41,11 @@ private:
     QListWidget* list_ = nullptr;
 };
 
+// The message selection for an evaluation window (caller "Ansicht", "Analyser" or "Statistik"),
+// placed beside `caller`; a selection dialog that is still open is closed first, so that only one
+// is open at a time.
+TFormAuswahl* OpenFolderSelection(SelectionDialogModel model, Dialogs& dialogs, QWidget* caller);
+
 // The group editor's member selection: the dialog for the members of the request's row, modal to
 // the editor and placed beside it.
 QDialog* OpenMemberSelection(const MemberSelectionRequest& request);

@@ -1,0 +1,20 @@
+#pragma once
+// Saving the analyser's recording and the question about unsaved changes when it closes.
+#include <string>
+
+#include "platform/dialogs.h"
+#include "project/recording.h"
+
+namespace ovis {
+
+// "Möchten Sie die Änderungen in "NAME" speichern?"
+std::string SaveChangesQuestion(const std::string& fileName);
+
+// "&Speichern": writes the recording back; a file error is shown and gives false.
+bool SaveAnalyserFile(TRecording& recording, Dialogs& dialogs);
+
+// Closing in file mode: with unsaved changes asks Yes/No/Cancel; Yes saves, No discards, Cancel
+// (or a failed save) keeps the window open. True when the window may close.
+bool MayCloseAnalyser(TRecording& recording, Dialogs& dialogs);
+
+}  // namespace ovis

@@ -1,0 +1,101 @@
+#pragma once
+// TFormAnalyser: the timing diagram of the loaded recording (file mode).
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "evaluation/analyser_cells.h"
+#include "evaluation/analyser_model.h"
+#include "platform/dialogs.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QScrollBar;
+
+namespace ovis::gui {
+
+class AnalyserDiagram;
+class AnalyserNames;
+class AnalyserScale;
+
+class TFormAnalyser : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kNormalWidth = 632;
+    static constexpr int kNormalHeight = 425;
+    static constexpr int kFileModeHelpContext = 10001;
+
+    TFormAnalyser(TRecording& recording, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows the loaded recording with `rows`: at the opening window, or at `place` when it is
+    // reopened after a selection change. False when the recording has no event record (the
+    // caller says so).
+    bool OpenFile(AnalyserRows rows, bool outputFolder, const std::optional<AnalyserPlace>& place);
+
+    // The window state decides N: maximised on a screen `screenWidth` pixels wide, or normal.
+    void ApplyWindowState(bool maximised, int screenWidth);
+
+    AnalyserModel& Model() { return model_; }
+    const DiagramLook& Look() const { return look_; }
+    AnalyserDiagram* Diagram() const { return diagram_; }
+    AnalyserNames* Names() const { return names_; }
+    QComboBox* DivisionList() const { return divisions_; }
+    QScrollBar* TimeScrollBar() const { return scrollBar_; }
+    QScrollArea* RowArea() const { return rowArea_; }
+    QAction* Action(const char* objectName) const;
+    // Left, cursor and right labels: date and time each.
+    QLabel* Label(const char* objectName) const;
+
+    void SpeichernClick();
+    void SchliessenClick() { close(); }
+    void ZoomInClick();
+    void ZoomOutClick();
+    void Raster1Click();
+    void TeilungHorizontal1Click();
+    void TeilungVertikal1Click();
+    void AuswahlMeldungClick();
+    void DivisionChosen(int division);
+    void Scrolled(ScrollAction action, int position);
+    void DiagramClicked(QPoint at);
+
+    std::function<void(int context)> showHelp;
+    // "Meldungen auswählen...": the message selection for this analyser's folder.
+    std::function<void()> onSelectMessages;
+    // The window closed (and is about to be freed).
+    std::function<void()> onClosed;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildMenus(QLayout* layout);
+    void BuildBottom(QLayout* layout);
+    QAction* AddAction(QMenu* menu, const QString& text, const char* objectName, const QKeySequence& shortcut,
+                       std::function<void()> handler);
+    // Repaints: cells whose state changed (or all), then the cursor where it moved.
+    void Repaint(bool full);
+    void UpdateLabels();
+    void UpdateMenus();
+    void UpdateScrollBar();
+    void LaterVersion();
+
+    TRecording& recording_;
+    Dialogs& dialogs_;
+    AnalyserModel model_;
+    DiagramLook look_;
+    bool outputFolder_ = false;
+    int drawnCursor_ = 0;
+    AnalyserDiagram* diagram_ = nullptr;
+    AnalyserNames* names_ = nullptr;
+    AnalyserScale* scale_ = nullptr;
+    QScrollArea* rowArea_ = nullptr;
+    QComboBox* divisions_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    QMenu* popup_ = nullptr;
+};
+
+}  // namespace ovis::gui
