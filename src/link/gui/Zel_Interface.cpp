@@ -380,14 +380,13 @@ void TFormInterface::DateiAuswertenClick() {
     const std::string begin = Cell(row, kBeginn);
     fileBeginDate_ = begin.size() > 1 ? begin.substr(1, 10) : std::string();
     const auto& record = store_.Tables().parameters.Record();
-    folderDirectory_ = ::ovis::FolderDirectory(
-        ProjectDirectory(), record,
-        mode_ != EvaluationWindowMode::DataUnits && OutputFolderChosen() ? kOutputFolder : folderIndex_);
+    const int folder = mode_ != EvaluationWindowMode::DataUnits && OutputFolderChosen() ? kOutputFolder : folderIndex_;
+    folderDirectory_ = ::ovis::FolderDirectory(ProjectDirectory(), record, folder);
     if (!hooks_.evaluate) {
         dialogs_.Information(kLaterVersionNote);
         return;
     }
-    hooks_.evaluate(mode_, folderDirectory_, fileName_);
+    hooks_.evaluate(mode_, folder, folderDirectory_, fileName_);
     if (mode_ == EvaluationWindowMode::DataUnits) close();
 }
 

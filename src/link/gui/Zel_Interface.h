@@ -38,7 +38,7 @@ struct InterfaceWindowHooks {
     std::function<void()> outputFilesChanged;  // the program editor's "Datenausgabe" page, when open
     // "Datei auswerten": the analyser (modes 1 and 2), the statistics (3), the visualisation (4).
     // Unset: the note that the function comes in a later version.
-    std::function<void(EvaluationWindowMode mode, const std::filesystem::path& folderDirectory,
+    std::function<void(EvaluationWindowMode mode, int folder, const std::filesystem::path& folderDirectory,
                        const std::string& fileName)>
         evaluate;
 };

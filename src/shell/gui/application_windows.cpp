@@ -1,6 +1,8 @@
 #include "shell/gui/application_windows.h"
 
 #include "config/gui/Zel_Konfig.h"
+#include "evaluation/gui/analyser_opener.h"
+#include "evaluation/gui/Zel_Analyser.h"
 #include "evaluation/gui/Zel_Auswahl.h"
 #include "led/gui/Zel_Tabelle.h"
 #include "link/configuration_image_transfer.h"
@@ -11,6 +13,7 @@
 #include "platform/gui/qt_font_rasterizer.h"
 #include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
+#include "records/typed_file.h"
 #include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
@@ -150,10 +153,32 @@ TFormInterface& ApplicationWindows::Interface() {
         hooks.showHelp = [this](int context) { mainForm_->ShowHelp(context); };
         hooks.mainWindowActive = [this] { return mainForm_->isActiveWindow(); };
         hooks.outputFilesChanged = [this] { ProgramPagesChanged(); };
+        hooks.evaluate = [this](EvaluationWindowMode mode, int folder, const std::filesystem::path& folderDirectory,
+                                const std::string& fileName) {
+            Evaluate(mode, folder, ResolveInDirectory(folderDirectory, fileName + kRecordingExtension));
+        };
         interface_ = std::make_unique<TFormInterface>(store_, *interfaceDialogs_, *link_, std::move(hooks));
         interfaceDialogs_->SetParent(interface_.get());
     }
     return *interface_;
+}
+
+void ApplicationWindows::Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file) {
+    if (mode == EvaluationWindowMode::DataUnits || mode == EvaluationWindowMode::Analyser)
+        Analyser().OpenFile(folder, file);
+    else
+        dialogs_.Information(kLaterVersionNote);
+}
+
+AnalyserOpener& ApplicationWindows::Analyser() {
+    if (!analyser_) {
+        recording_ = std::make_unique<TRecording>();
+        analyserDialogs_ = std::make_unique<QtDialogs>();
+        analyser_ = std::make_unique<AnalyserOpener>(AnalyserServices{
+            store_.Tables(), *recording_, *analyserDialogs_, [this] { return store_.ProjectDirectory(); },
+            [this](int context) { mainForm_->ShowHelp(context); }, {}, {}});
+    }
+    return *analyser_;
 }
 
 void ApplicationWindows::OpenSystemConfiguration() {

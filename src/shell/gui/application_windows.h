@@ -1,9 +1,12 @@
 #pragma once
 // The windows of the running program and how they reach each other: the main window, the
 // system configuration, the editors and the Interface link, with the hooks the core calls.
+#include <filesystem>
 #include <memory>
 
 #include "config/system_configuration.h"
+#include "evaluation/evaluation_commands.h"
+#include "project/recording.h"
 #include "platform/clock.h"
 #include "link/open_editors.h"
 #include "platform/gui/qt_trash.h"
@@ -29,6 +32,7 @@ class QtFontRasterizer;
 class QtDialogs;
 class LinkController;
 class TFormInterface;
+class AnalyserOpener;
 
 class ApplicationWindows final : public ShellHooks, public ConfigurationHooks, public OpenEditors {
 public:
@@ -63,6 +67,9 @@ public:
     void RedrawEditors() override;
     void GroupsChanged() override;
 
+    // Opens the analyser on recording files, created at its first use.
+    AnalyserOpener& Analyser();
+
     // OpenEditors, for "Neukonfiguration"
     bool IsOpen(EditorKind editor) const override;
     bool MarkUnsavedForReconfiguration(EditorKind editor) override;
@@ -76,6 +83,8 @@ private:
     EditorHooks HooksFor(EditorSlot slot);
     // Another editor saved: the program editor's pages show its table.
     void ProgramPagesChanged();
+    // "Datei auswerten" of the evaluation window: the analyser for modes 1 and 2.
+    void Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file);
 
     ProjectStore& store_;
     Dialogs& dialogs_;
@@ -99,6 +108,9 @@ private:
     std::unique_ptr<TFormTabelle> tabelle_;
     std::unique_ptr<QtDialogs> interfaceDialogs_;
     std::unique_ptr<TFormInterface> interface_;
+    std::unique_ptr<TRecording> recording_;  // the recording the analyser shows
+    std::unique_ptr<QtDialogs> analyserDialogs_;
+    std::unique_ptr<AnalyserOpener> analyser_;
 };
 
 }  // namespace ovis::gui

@@ -11,6 +11,8 @@
 
 #include "link/configuration_image_sources.h"
 #include "link/image_memory.h"
+#include "evaluation/gui/Zel_Analyser.h"
+#include "evaluation/gui/analyser_opener.h"
 #include "link/gui/Zel_Interface.h"
 #include "link/gui/link_controller.h"
 #include "shell/demo_project.h"
@@ -262,6 +264,12 @@ private slots:
         QVERIFY(p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
         QCOMPARE(window.Grid()->item(0, 0)->text(), QString("Drei Tage"));
         QVERIFY(window.Grid()->item(0, 1)->text().startsWith(" 28.02.2024"));
+        // "Datei auswerten" shows the file in the analyser.
+        window.Grid()->setCurrentCell(0, 0);
+        window.DateiAuswertenClick();
+        QPointer<gui::TFormAnalyser> analyser = p.windows->Analyser().Current();
+        QVERIFY(analyser && analyser->isVisible());
+        analyser->close();
         window.close();
         QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
         qunsetenv("OVIS_COM1");
