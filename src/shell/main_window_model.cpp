@@ -96,6 +96,17 @@ std::string EditorFailureText(const std::string& error) { return "Exception: " +
 
 MainWindowModel::MainWindowModel(ProjectStore& store, ShellHooks& hooks) : store_(store), hooks_(hooks) {}
 
+namespace {
+
+// The Interface's actions that an open analyser's recording must not meet.
+bool HeldByAnalyser(MenuCommand command) {
+    return command == MenuCommand::Neukonfiguration || command == MenuCommand::Reset ||
+           command == MenuCommand::AuswertungUnits || command == MenuCommand::SoftwareUpdate ||
+           command == MenuCommand::AnalyserOnline;
+}
+
+}  // namespace
+
 ItemState MainWindowModel::State(MenuCommand command) const {
     const MenuItemEntry& item = MenuItem(command);
     bool enabled = true;
@@ -110,6 +121,7 @@ ItemState MainWindowModel::State(MenuCommand command) const {
         // button share one state.
         enabled = projectCommandsEnabled_ && (!IsInterfaceCommandButton(command) || interfaceCommandsEnabled_);
     }
+    if (analyserOpen_ && HeldByAnalyser(command)) enabled = false;
     return {enabled, !item.hidden};
 }
 

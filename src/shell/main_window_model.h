@@ -161,6 +161,9 @@ public:
     void EditorFailedToOpen(EditorSlot slot) { EditorClosed(slot); }
     // Opening the evaluation window in `mode`; analyser and statistics hold the project commands.
     void EvaluationOpening(EvaluationMode mode);
+    // While an analyser is open, "Neukonfiguration", "Reset", "Auswertung (Units)", "Software -
+    // Update" and "Analyser (Online)" are disabled; closing it enables them again.
+    void AnalyserOpenChanged(bool open) { analyserOpen_ = open; }
 
     // Called by the I/O editor and the LED table editor after saving their table, with the row
     // count of the table saved. The first save of a non-empty table after "Neues Projekt..."
@@ -197,6 +200,7 @@ private:
     bool openEnabled_ = true;
     bool saveAsEnabled_ = false;
     bool interfaceCommandsEnabled_ = true;
+    bool analyserOpen_ = false;
     bool projectOpen_ = false;
     bool newProjectFlag_ = false;
     bool startViewShown_ = false;

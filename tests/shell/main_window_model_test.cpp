@@ -180,6 +180,19 @@ TEST(MainWindowModel, OpeningEnablesTheProjectCommandsAndTheInterfaceOnlyWithRow
     }
 }
 
+TEST(MainWindowModel, AnOpenAnalyserHoldsTheInterfaceActions) {
+    ShellFixture f;
+    test::WriteProject(f.store, "Anlage", 3, 0);
+    ASSERT_TRUE(f.Open("Anlage"));
+    const C held[] = {C::Neukonfiguration, C::Reset, C::AuswertungUnits, C::SoftwareUpdate, C::AnalyserOnline};
+    const C free[] = {C::Analyser, C::CounterOnline, C::Statistik, C::Io};
+    f.model.AnalyserOpenChanged(true);
+    for (C command : held) EXPECT_FALSE(f.Enabled(command)) << MenuItem(command).caption;
+    for (C command : free) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
+    f.model.AnalyserOpenChanged(false);
+    for (C command : held) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
+}
+
 TEST(MainWindowModel, TheSerialPortIsReopenedUnlessTheRelayModeIsClient) {
     for (int relayMode : {0, 1, 2}) {
         SCOPED_TRACE(relayMode);

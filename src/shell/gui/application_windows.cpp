@@ -176,7 +176,12 @@ AnalyserOpener& ApplicationWindows::Analyser() {
         analyserDialogs_ = std::make_unique<QtDialogs>();
         analyser_ = std::make_unique<AnalyserOpener>(AnalyserServices{
             store_.Tables(), *recording_, *analyserDialogs_, [this] { return store_.ProjectDirectory(); },
-            [this](int context) { mainForm_->ShowHelp(context); }, {}, {}});
+            [this](int context) { mainForm_->ShowHelp(context); },
+            [this](bool open) {
+                mainForm_->Model().AnalyserOpenChanged(open);
+                mainForm_->RefreshStates();
+            },
+            {}});
     }
     return *analyser_;
 }

@@ -269,7 +269,9 @@ private slots:
         window.DateiAuswertenClick();
         QPointer<gui::TFormAnalyser> analyser = p.windows->Analyser().Current();
         QVERIFY(analyser && analyser->isVisible());
+        QVERIFY(!p.Main().Action(MenuCommand::Reset)->isEnabled());
         analyser->close();
+        QTRY_VERIFY(p.Main().Action(MenuCommand::Reset)->isEnabled());
         window.close();
         QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
         qunsetenv("OVIS_COM1");
