@@ -23,7 +23,7 @@ std::vector<UnitBegin> DecodeUnitDirectory(std::span<const std::uint8_t> d) {
 
 std::string UnitBeginCell(const UnitBegin& unit) {
     char text[48];
-    std::snprintf(text, sizeof text, " %02d.%02d.%d   %02d:%02d", unit.day, unit.month, unit.year, unit.hour,
+    std::snprintf(text, sizeof text, " %02d.%02d.%04d   %02d:%02d", unit.day, unit.month, unit.year, unit.hour,
                   unit.minute);
     return text;
 }
