@@ -127,11 +127,13 @@ ReadoutFault ReadoutDecoder::Decode(std::span<const std::uint8_t> d) {
             if (i + kDateItemSize > d.size()) return ReadoutFault::CutItem;
             const int second = d[i + 1], minute = d[i + 2], hour = d[i + 3], day = d[i + 4], month = d[i + 5];
             const int year = d[i + 6] + 256 * d[i + 7];
-            if (!ValidDate(second, minute, hour, day, month)) return ReadoutFault::BadDate;
+            const int jahr = ((year - 1900) % 256 + 256) % 256;
+            if (!ValidDate(second, minute, hour, day, month) || day > ReadoutDaysInMonth(month, jahr))
+                return ReadoutFault::BadDate;
             i += kDateItemSize;
             if (i >= d.size() || d[i] == kDateItemMark) return ReadoutFault::DateWithoutEvent;
             TRecordingEvent marker{};
-            marker.Jahr = std::uint8_t(((year - 1900) % 256 + 256) % 256);
+            marker.Jahr = std::uint8_t(jahr);
             marker.Monat = std::uint8_t(month);
             marker.Tag = std::uint8_t(day);
             marker.Std = std::uint8_t(hour);
