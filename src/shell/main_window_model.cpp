@@ -14,6 +14,12 @@ constexpr MenuEntry kMenus[] = {
 using C = MenuCommand;
 using M = MenuId;
 
+// The Interface's actions that an open analyser's recording must not meet.
+bool HeldByAnalyser(C command) {
+    return command == C::Neukonfiguration || command == C::Reset || command == C::AuswertungUnits ||
+           command == C::SoftwareUpdate || command == C::AnalyserOnline;
+}
+
 // command, menu, caption, button hint, shortcut, hidden, project, always disabled
 constexpr MenuItemEntry kItems[] = {
     {C::NeuesProjekt, M::Projekt, "Neues Projekt...", nullptr, "", false, false, false},
@@ -95,17 +101,6 @@ std::string SavedAsProjectCaption(const std::string& projectName) { return "Ovis
 std::string EditorFailureText(const std::string& error) { return "Exception: " + error; }
 
 MainWindowModel::MainWindowModel(ProjectStore& store, ShellHooks& hooks) : store_(store), hooks_(hooks) {}
-
-namespace {
-
-// The Interface's actions that an open analyser's recording must not meet.
-bool HeldByAnalyser(MenuCommand command) {
-    return command == MenuCommand::Neukonfiguration || command == MenuCommand::Reset ||
-           command == MenuCommand::AuswertungUnits || command == MenuCommand::SoftwareUpdate ||
-           command == MenuCommand::AnalyserOnline;
-}
-
-}  // namespace
 
 ItemState MainWindowModel::State(MenuCommand command) const {
     const MenuItemEntry& item = MenuItem(command);
