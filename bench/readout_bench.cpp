@@ -7,8 +7,11 @@
 //
 //   ./readout_bench --benchmark_filter=Decode     the decoder alone
 //   ./readout_bench --benchmark_filter=Transfer   the transfer (about a minute)
+//
+// In smoke mode the transfer reads one unit instead of ten.
 #include <benchmark/benchmark.h>
 
+#include "bench_smoke.h"
 #include "link/readout_decoder.h"
 #include "link/unit_readout.h"
 #include "link_bench_support.h"
@@ -19,17 +22,20 @@ namespace {
 using namespace ovis;
 using namespace ovis::bench;
 
-// Ten units of 8062 events 10 us apart: each unit 252 full replies, 8064 records.
-std::vector<sim::CardEvent> TenFullUnits() {
+constexpr std::size_t kRecordsPerUnit = 8064;
+static_assert(10 * kRecordsPerUnit == kRecordingCapacity);
+
+// Units of 8062 events 10 us apart: each unit 252 full replies, 8064 records.
+std::vector<sim::CardEvent> FullUnits(int units) {
     std::vector<sim::CardEvent> events;
-    for (int unit = 0; unit < 10; ++unit)
+    for (int unit = 0; unit < units; ++unit)
         for (int i = 0; i < 8062; ++i)
             events.push_back({0, {2010, 5, 1 + unit, 8, 0, i / 100000, i % 100000}, 1 + i % 500, i % 2 == 0});
     return events;
 }
 
 void BM_DecodeFullReadout(benchmark::State& state) {
-    const sim::MemoryCard card(TenFullUnits());
+    const sim::MemoryCard card(FullUnits(10));
     const auto replies = card.ReadoutReplies(0, 1, 10);
     ReadoutDecoder decoder;
     for (auto _ : state) {
@@ -44,9 +50,10 @@ void BM_DecodeFullReadout(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeFullReadout)->Unit(benchmark::kMillisecond);
 
-void BM_TransferTenUnits(benchmark::State& state) {
+void BM_TransferFullUnits(benchmark::State& state) {
     constexpr int kBaud = 115200;
-    const auto card = std::make_shared<const sim::MemoryCard>(TenFullUnits());
+    const int units = SmokeRun() ? 1 : 10;
+    const auto card = std::make_shared<const sim::MemoryCard>(FullUnits(units));
     const auto base = std::filesystem::temp_directory_path() / ("ovis-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(base);
     for (auto _ : state) {
@@ -57,23 +64,23 @@ void BM_TransferTenUnits(benchmark::State& state) {
         UnitReadout readout(pc.link, pc.dialogs, pc.progress, pc.actions);
         const auto start = std::chrono::steady_clock::now();
         const auto pausesBefore = pc.delay.total;
-        const auto count = readout.TransferUnits(1, 0, 1, 10, base / "Zehn.ofa");
+        const auto count = readout.TransferUnits(1, 0, 1, units, base / "Zehn.ofa");
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.SetIterationTime(seconds);
-        if (count != kRecordingCapacity) state.SkipWithError("the read-out did not complete");
+        if (count != kRecordsPerUnit * std::size_t(units)) state.SkipWithError("the read-out did not complete");
         const double wire = double(std::max(pc.port.sent, pc.port.received)) * 10.0 / kBaud;
         const double pauses = std::chrono::duration<double>(pc.delay.total - pausesBefore).count();
         state.counters["wire_s"] = wire;
         state.counters["pauses_s"] = pauses;
         state.counters["ratio"] = seconds / wire;
         state.counters["ratio_with_pauses"] = seconds / (wire + pauses);
-        std::printf("ten units at %d baud: %.2f s, wire limit %.2f s, ratio %.3f; pauses %.2f s, ratio with "
+        std::printf("%d units at %d baud: %.2f s, wire limit %.2f s, ratio %.3f; pauses %.2f s, ratio with "
                     "them %.3f\n",
-                    kBaud, seconds, wire, seconds / wire, pauses, seconds / (wire + pauses));
+                    units, kBaud, seconds, wire, seconds / wire, pauses, seconds / (wire + pauses));
     }
     std::filesystem::remove_all(base);
 }
-BENCHMARK(BM_TransferTenUnits)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_TransferFullUnits)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
