@@ -14,6 +14,7 @@
 
 #include "bench_smoke.h"
 #include "link/configuration_image.h"
+#include "link/configuration_image_sources.h"
 #include "link/configuration_image_transfer.h"
 #include "link_bench_support.h"
 #include "project/project_tables.h"
@@ -102,24 +103,19 @@ std::vector<TProgrammLine> FillTables(ProjectTables& tables, std::size_t rows, i
     return lines;
 }
 
-ConfigurationInputs InputsOf(const ProjectTables& tables, const ProgramSet& programs) {
-    ConfigurationInputs inputs;
-    inputs.parameters = &tables.parameters.Record();
-    inputs.ledModules = tables.ledParameters.Record().AnzahlModule;
-    inputs.io = tables.io.Rows();
-    inputs.led = tables.led.Rows();
-    inputs.counters = tables.counters.Rows();
-    inputs.timers = tables.timers.Rows();
-    inputs.groups = tables.groups.Rows();
-    inputs.programs = &programs;
-    inputs.now = {2026, 12, 10, 6, 0, 0, 0};
-    return inputs;
+constexpr LocalDateTime kNow{2026, 12, 10, 6, 0, 0, 0};
+
+// The sources of a project whose only program file is Main.pgm with `lines`.
+ConfigurationSources MainProgramOnly(const std::vector<TProgrammLine>& lines) {
+    ConfigurationSources sources;
+    sources.programs = JoinPrograms({"Main.pgm", lines}, {});
+    return sources;
 }
 
 bool Fits(std::size_t rows, int ledColumns) {
     auto tables = std::make_unique<ProjectTables>();
-    const ProgramSet programs = JoinPrograms({"Main.pgm", FillTables(*tables, rows, ledColumns)}, {});
-    return !BuildConfigurationImage(InputsOf(*tables, programs)).checkFailure;
+    const ConfigurationSources sources = MainProgramOnly(FillTables(*tables, rows, ledColumns));
+    return !BuildConfigurationImage(sources.Inputs(*tables, kNow, false)).checkFailure;
 }
 
 // The most rows per table whose image the Interface's memory holds.
@@ -135,8 +131,8 @@ std::size_t LargestFittingRows(int ledColumns) {
 void BM_BuildMaximalImage(benchmark::State& state) {
     const std::size_t rows = LargestFittingRows(kLedColumns);
     auto tables = std::make_unique<ProjectTables>();
-    const ProgramSet programs = JoinPrograms({"Main.pgm", FillTables(*tables, rows, kLedColumns)}, {});
-    const ConfigurationInputs inputs = InputsOf(*tables, programs);
+    const ConfigurationSources sources = MainProgramOnly(FillTables(*tables, rows, kLedColumns));
+    const ConfigurationInputs inputs = sources.Inputs(*tables, kNow, false);
     std::size_t bytes = 0;
     int freeBytes = 0;
     for (auto _ : state) {
@@ -169,8 +165,7 @@ void BM_ConfigureAgainstSimulator(benchmark::State& state) {
         Pc pc(terminal, dir);
         pc.parameters.Record().BaudFaktorPC = std::uint8_t(baud / 9600);
         pc.actions.SetTransferConfiguration([&](bool withBackup, ProgressWindow& progress) {
-            return ConfigureProject(pc.link, pc.dialogs, progress, dir, *tables, {2026, 12, 10, 6, 0, 0, 0},
-                                    withBackup);
+            return ConfigureProject(pc.link, pc.dialogs, progress, dir, *tables, kNow, withBackup);
         });
 
         const auto start = std::chrono::steady_clock::now();
