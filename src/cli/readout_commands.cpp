@@ -114,6 +114,28 @@ std::unique_ptr<LinkSession> OpenSession(const Arguments& a, const Project& proj
     return session;
 }
 
+// The port opened and the folder's units listed; the readout stays ready for their transfer.
+struct ListedUnits {
+    std::unique_ptr<LinkSession> session;
+    StderrDialogs dialogs;
+    ReadoutProgress progress;
+    std::unique_ptr<UnitReadout> readout;
+    DirectoryRead read;
+};
+
+// Null when the port could not be opened or the folder not be listed (the message is out).
+std::unique_ptr<ListedUnits> ListFolderUnits(const Arguments& a, const Project& project, int folder) {
+    auto listed = std::make_unique<ListedUnits>();
+    listed->session = OpenSession(a, project);
+    if (!listed->session->OpenPort()) return nullptr;
+    listed->readout = std::make_unique<UnitReadout>(listed->session->link(), listed->dialogs, listed->progress,
+                                                    listed->session->actions());
+    const auto& record = listed->session->parameters().Record();
+    listed->read = listed->readout->ListUnits(record.Nummer, folder, record.Units[folder]);
+    if (listed->read.outcome != DirectoryOutcome::Listed) return nullptr;
+    return listed;
+}
+
 std::vector<std::string> With(std::vector<std::string> list, const std::vector<std::string>& more) {
     list.insert(list.end(), more.begin(), more.end());
     return list;
@@ -141,17 +163,12 @@ int UnitsCommand(const std::vector<std::string>& args) {
     const int folder = FolderOption(a, kOutputFolder);
     auto project = LoadProject(dir);
     if (!UnitFolderReadable(*project, folder)) return 1;
-    auto session = OpenSession(a, *project);
-    if (!session->OpenPort()) return 1;
-    StderrDialogs dialogs;
-    ReadoutProgress progress;
-    UnitReadout readout(session->link(), dialogs, progress, session->actions());
-    const auto& record = session->parameters().Record();
-    const DirectoryRead read = readout.ListUnits(record.Nummer, folder, record.Units[folder]);
-    if (read.outcome != DirectoryOutcome::Listed) return 1;
+    const auto listed = ListFolderUnits(a, *project, folder);
+    if (!listed) return 1;
+    const auto& units = listed->read.units;
     std::string out;
-    for (std::size_t k = 0; k < read.units.size(); ++k)
-        out += std::to_string(k + 1) + '\t' + UnitBeginCell(read.units[k]).substr(1) + '\n';
+    for (std::size_t k = 0; k < units.size(); ++k)
+        out += std::to_string(k + 1) + '\t' + UnitBeginCell(units[k]).substr(1) + '\n';
     std::cout << out << std::flush;
     return 0;
 }
@@ -191,15 +208,9 @@ int ReadoutCommand(const std::vector<std::string>& args) {
     if (auto refused = RefuseName(FileNameCommand::Transfer, *name, folderDir, a.Flag("overwrite"))) return *refused;
     const std::string fileName(TrimBlanks(*name));
 
-    auto session = OpenSession(a, *project);
-    if (!session->OpenPort()) return 1;
-    StderrDialogs dialogs;
-    ReadoutProgress progress;
-    UnitReadout readout(session->link(), dialogs, progress, session->actions());
-    const auto& record = session->parameters().Record();
-    const DirectoryRead read = readout.ListUnits(record.Nummer, folder, record.Units[folder]);
-    if (read.outcome != DirectoryOutcome::Listed) return 1;
-    const UnitSelection selection = SelectUnits(first - 1, last - 1, int(read.units.size()));
+    const auto listed = ListFolderUnits(a, *project, folder);
+    if (!listed) return 1;
+    const UnitSelection selection = SelectUnits(first - 1, last - 1, int(listed->read.units.size()));
     if (selection.empty) {
         std::cerr << "Der Ordner hat keine Units im Bereich " << first << '-' << last << ".\n";
         return 1;
@@ -209,7 +220,8 @@ int ReadoutCommand(const std::vector<std::string>& args) {
         return 1;
     }
     const fs::path file = ResolveInDirectory(folderDir, fileName + kRecordingExtension);
-    const auto count = readout.TransferUnits(record.Nummer, folder, selection.FirstUnit(), selection.LastUnit(), file);
+    const auto count = listed->readout->TransferUnits(listed->session->parameters().Record().Nummer, folder,
+                                                      selection.FirstUnit(), selection.LastUnit(), file);
     if (!count) return 1;
     std::cout << EscapeControlCharacters(file.string()) << '\t' << *count << '\n' << std::flush;
     return 0;
@@ -274,7 +286,6 @@ int FilesCommand(const std::vector<std::string>& args) {
     if (list.total > list.rows.size()) std::cerr << FolderListCutNote(list.total) << '\n';
     return 0;
 }
-
 
 CommandRegistration unitsCommand{"units", "units PROJEKTVERZEICHNIS --port DEV --folder N [--number N] [--baud RATE] [--trace]",
                                  UnitsCommand};
