@@ -68,10 +68,6 @@ void SystemParameters::Save(const std::filesystem::path& projectDir) {
     saved_ = record_;
 }
 
-}  // namespace ovis
-
-namespace ovis {
-
 void SystemParameters::SaveImage(const std::filesystem::path& projectDir, const TParameterRecord& image) {
     WriteRecords(ResolveInDirectory(projectDir, kParameterFileName), &image, 1);
     saved_ = image;
