@@ -1,0 +1,72 @@
+#pragma once
+// The Interface's online mode: after command 7 it answers with the levels of messages 1 to N
+// (reply 7) and then reports every level change (reply 6, or every K-th as reply 12); command 20
+// asks for all levels (reply 20) or switches one message. Level changes come from a replayed
+// events file or from a random plant. While online, the counters count once per second.
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "sim/interface_simulator.h"
+#include "sim/memory_card.h"
+
+namespace ovis::sim {
+
+struct OnlineOptions {
+    double plantRate = 0;         // random level changes per second (0: none)
+    unsigned seed = 1;
+    int reply12Every = 0;         // every K-th change goes out as a reply-12 item (0: never)
+    std::vector<CardEvent> events;  // replayed from one second after command 7 on
+};
+
+class OnlinePlant {
+public:
+    static constexpr std::size_t kItemsPerTelegram = 32;
+    static constexpr int kMaxMessages = 1023;
+
+    explicit OnlinePlant(OnlineOptions options);
+
+    // Installs the handlers of commands 7 and 20 on `simulator`.
+    void Install(InterfaceSimulator& simulator);
+    // Runs online mode up to `now`: the due changes are queued, the counters count.
+    void Advance(InterfaceSimulator& simulator, Micros now);
+
+    bool Online() const { return online_; }
+    int MessageCount() const { return messageCount_; }
+    bool Level(int message) const;
+    int ChangesSent() const { return changes_; }
+
+private:
+    void StartOnline(InterfaceSimulator& simulator, int messageCount);
+    void QueueLevels(InterfaceSimulator& simulator, std::uint8_t reply) const;
+    // Sets a level and queues its report; false when the message is outside 1..1023.
+    bool Change(int message, bool high);
+    void Flush(InterfaceSimulator& simulator);
+    void CountOnce(InterfaceSimulator& simulator);
+
+    OnlineOptions options_;
+    std::mt19937 random_;
+    bool online_ = false;
+    bool started_ = false;  // the start time is taken at the first Advance after command 7
+    Micros start_{0};
+    Micros lastCount_{0};
+    double plantDue_ = 0;   // changes owed by the plant
+    Micros plantFrom_{0};
+    std::size_t nextEvent_ = 0;
+    int messageCount_ = 0;
+    std::vector<bool> levels_;
+    int changes_ = 0;
+    std::vector<std::uint8_t> pending6_, pending12_;
+    std::vector<std::vector<std::uint8_t>> counterRecords_;  // as configured, per counter
+};
+
+// The number of I/O, LED and counter messages from the table directory of a configuration in
+// area 3: {n_IO + n_LED, n_CNT}.
+struct ConfiguredCounts {
+    int online = 0;
+    int counters = 0;
+};
+ConfiguredCounts ReadConfiguredCounts(const SimMemory& memory);
+
+}  // namespace ovis::sim
