@@ -126,11 +126,25 @@ LinkSession::LinkSession(const Arguments& arguments, RelayMode relay, std::files
 
 LinkSession::~LinkSession() { std::signal(SIGINT, SIG_DFL); }
 
+ProgressWindows& LinkSession::progress() { return *progress_; }
+
 bool LinkSession::OpenPort() {
     port_->ReopenPort();
     if (port_->PortIsOpen()) return true;
     std::cerr << TerminalLines(port_->OpenFailureMessage()) << '\n';
     return false;
+}
+
+std::unique_ptr<LinkSession> OpenProjectSession(const Arguments& a, const SystemParameters& project) {
+    if (a.Option("project")) throw UsageError("--project gilt hier nicht: das Projekt ist PROJEKTVERZEICHNIS");
+    auto session = std::make_unique<LinkSession>(a);
+    auto& record = session->parameters().Record();
+    const auto number = record.Nummer;
+    const auto baud = record.BaudFaktorPC;
+    record = project.Record();
+    if (a.Option("number")) record.Nummer = number;
+    if (a.Option("baud")) record.BaudFaktorPC = baud;
+    return session;
 }
 
 }  // namespace ovis::cli

@@ -40,6 +40,7 @@ public:
     InterfaceActions& actions() { return *actions_; }
     SystemParameters& parameters() { return parameters_; }
     Delay& delay() { return delay_; }
+    ProgressWindows& progress();
 
 private:
     class Progress;
@@ -63,5 +64,9 @@ private:
     NoOpenEditors editors_;
     std::unique_ptr<InterfaceActions> actions_;
 };
+
+// The link session of the project folder given as PROJEKTVERZEICHNIS: the project's Interface
+// number and PC baud rate unless --number or --baud are given; --project is refused.
+std::unique_ptr<LinkSession> OpenProjectSession(const Arguments& arguments, const SystemParameters& project);
 
 }  // namespace ovis::cli

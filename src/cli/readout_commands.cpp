@@ -101,19 +101,6 @@ bool UnitFolderReadable(const Project& project, int folder) {
     return false;
 }
 
-// The link session with the project's Interface number and PC baud rate unless given.
-std::unique_ptr<LinkSession> OpenSession(const Arguments& a, const Project& project) {
-    if (a.Option("project")) throw UsageError("--project gilt hier nicht: das Projekt ist PROJEKTVERZEICHNIS");
-    auto session = std::make_unique<LinkSession>(a);
-    auto& record = session->parameters().Record();
-    const auto number = record.Nummer;
-    const auto baud = record.BaudFaktorPC;
-    record = project.parameters.Record();
-    if (a.Option("number")) record.Nummer = number;
-    if (a.Option("baud")) record.BaudFaktorPC = baud;
-    return session;
-}
-
 // The port opened and the folder's units listed; the readout stays ready for their transfer.
 struct ListedUnits {
     std::unique_ptr<LinkSession> session;
@@ -126,7 +113,7 @@ struct ListedUnits {
 // Null when the port could not be opened or the folder not be listed (the message is out).
 std::unique_ptr<ListedUnits> ListFolderUnits(const Arguments& a, const Project& project, int folder) {
     auto listed = std::make_unique<ListedUnits>();
-    listed->session = OpenSession(a, project);
+    listed->session = OpenProjectSession(a, project.parameters);
     if (!listed->session->OpenPort()) return nullptr;
     listed->readout = std::make_unique<UnitReadout>(listed->session->link(), listed->dialogs, listed->progress,
                                                     listed->session->actions());

@@ -50,6 +50,10 @@ SimCommandLine ParseSimCommandLine(const std::vector<std::string>& args) {
             if (line.dumpPrefix->empty()) throw std::invalid_argument("Option --dump-memory erwartet ein Präfix");
         } else if (option == "--events") {
             line.events = value();
+        } else if (option == "--plant-rate") {
+            line.plantRate = ParseNumber(option, value(), 0, 100000);
+        } else if (option == "--reply12-every") {
+            line.reply12Every = int(ParseNumber(option, value(), 0, 1000000));
         } else if (option == "--no-card") {
             line.noCard = true;
         } else {

@@ -11,6 +11,7 @@ namespace ovis::sim {
 inline constexpr const char* kUsage =
     "Aufruf: ovis-sim [--device GERÄT] [--address N] [--baud RATE] [--silent] [--garble P] [--seed S]\n"
     "               [--freeze-after N] [--link PFAD] [--events DATEI | --no-card]\n"
+    "               [--plant-rate R] [--reply12-every K]\n"
     "  Ohne --device öffnet ovis-sim ein Pseudo-Terminal und schreibt dessen Gerätepfad als erste Zeile.\n"
     "  --device GERÄT  eine serielle Schnittstelle statt des Pseudo-Terminals\n"
     "  --address N     Nummer des simulierten Interfaces (1 bis 99, Vorgabe 1)\n"
@@ -27,6 +28,10 @@ inline constexpr const char* kUsage =
     "                  ORDNER<TAB>tt.mm.jjjj hh:mm:ss,fffff<TAB>MELDUNG<TAB>High|Low (Ordner 0 bis 13,\n"
     "                  Meldung 1 bis 1023, \"#\" beginnt einen Kommentar); ohne: eine leere Memorycard\n"
     "  --no-card       ohne Memorycard: das Unit-Verzeichnis wird mit Antwort 11 beantwortet\n"
+    "  Online-Betrieb (nach Befehl 7): die Ereignisse von --events werden ab einer Sekunde nach dem\n"
+    "                  Befehl in Echtzeit gemeldet; die Zählerstände zählen jede Sekunde weiter\n"
+    "  --plant-rate R  R zufällige Pegelwechsel je Sekunde (Startwert --seed)\n"
+    "  --reply12-every K  jeder K-te Pegelwechsel wird als Antwort 12 gemeldet\n"
     "Jedes empfangene Telegramm wird als Zeile \"telegram ...\" ausgegeben. ovis-sim läuft, bis es\n"
     "mit SIGINT oder SIGTERM beendet wird.\n";
 
@@ -38,6 +43,8 @@ struct SimCommandLine {
     std::optional<std::string> events;  // the memory card's events file
     bool noCard = false;
     int baud = 0;  // 0: not given
+    double plantRate = 0;   // random level changes per second in online mode
+    int reply12Every = 0;
 };
 
 // Parses the arguments after the program name; std::invalid_argument with a German text for a

@@ -15,6 +15,7 @@
 #include "sim/command_line.h"
 #include "sim/memory_card.h"
 #include "sim/memory_dump.h"
+#include "sim/online_plant.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
 
@@ -58,10 +59,12 @@ int main(int argc, char** argv) {
     }
 
     std::shared_ptr<const MemoryCard> card;
+    OnlineOptions online{.plantRate = line.plantRate, .seed = line.options.seed, .reply12Every = line.reply12Every,
+                         .events = {}};
     if (!line.noCard) {
         try {
-            card = std::make_shared<const MemoryCard>(line.events ? LoadEventsFile(*line.events)
-                                                                  : std::vector<CardEvent>());
+            if (line.events) online.events = LoadEventsFile(*line.events);
+            card = std::make_shared<const MemoryCard>(online.events);
         } catch (const std::invalid_argument& e) {
             std::cerr << "ovis-sim: " << e.what() << '\n';
             return 2;
@@ -114,8 +117,11 @@ int main(int argc, char** argv) {
         InstallMemoryCard(simulator, card);
     else
         InstallNoCard(simulator);
+    OnlinePlant plant(std::move(online));
+    plant.Install(simulator);
     SimulatorRunner runner(simulator, fd, paceBaud,
                            [](const ReceivedTelegram& received) { std::cout << TelegramLine(received) << std::endl; });
+    runner.SetIdleWork([&plant](InterfaceSimulator& s, Micros now) { plant.Advance(s, now); });
     int exitCode = 0;
     if (line.dumpPrefix) {
         std::atomic<bool> runnerStop{false};

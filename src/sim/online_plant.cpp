@@ -118,9 +118,10 @@ void OnlinePlant::Flush(InterfaceSimulator& simulator) {
 }
 
 void OnlinePlant::Advance(InterfaceSimulator& simulator, Micros now) {
+    const std::vector<int> counters = SyncCounters(simulator);
     if (now - lastCount_ >= kCountInterval) {
         lastCount_ = now;
-        CountOnce(simulator);
+        CountOnce(simulator, counters);
     }
     if (!online_) return;
     if (!started_) {
@@ -149,21 +150,29 @@ void OnlinePlant::Advance(InterfaceSimulator& simulator, Micros now) {
     Flush(simulator);
 }
 
-void OnlinePlant::CountOnce(InterfaceSimulator& simulator) {
+std::vector<int> OnlinePlant::SyncCounters(InterfaceSimulator& simulator) {
     const ConfiguredCounts counts = ReadConfiguredCounts(simulator.Memory());
     SimMemory& memory = simulator.Memory();
+    std::vector<int> numbers;
     for (int k = 1; k <= counts.counters; ++k) {
         const int message = counts.online + k;
         const auto address = std::uint16_t(kCounterRecordsAddress + kCounterRecordSize * (message - 1));
         const auto configured = memory.Read(kConfigurationArea, address, kCounterRecordSize);
         if (configured.size() != std::size_t(kCounterRecordSize)) continue;
         // A record (re)written by a configuration starts counting from its configured value.
-        const bool fresh = std::size_t(k) > counterRecords_.size() || counterRecords_[std::size_t(k - 1)] != configured;
-        if (fresh) {
+        if (std::size_t(k) > counterRecords_.size() || counterRecords_[std::size_t(k - 1)] != configured) {
             counterRecords_.resize(std::max(counterRecords_.size(), std::size_t(k)));
             counterRecords_[std::size_t(k - 1)] = configured;
             memory.Write(kCounterValueArea, address, configured);
         }
+        numbers.push_back(message);
+    }
+    return numbers;
+}
+
+void OnlinePlant::CountOnce(InterfaceSimulator& simulator, const std::vector<int>& counters) {
+    SimMemory& memory = simulator.Memory();
+    for (int message : counters) {
         const auto stand = memory.Read(kCounterValueArea, CounterValueAddress(message), kCounterStandBytes);
         if (stand.size() != kCounterStandBytes) continue;
         std::uint32_t value = std::uint32_t(stand[0]) << 16 | std::uint32_t(stand[1]) << 8 | stand[2];

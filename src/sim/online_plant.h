@@ -43,7 +43,10 @@ private:
     // Sets a level and queues its report; false when the message is outside 1..1023.
     bool Change(int message, bool high);
     void Flush(InterfaceSimulator& simulator);
-    void CountOnce(InterfaceSimulator& simulator);
+    // Copies counter records that a configuration (re)wrote from area 3 to area 1; gives the
+    // message numbers of the configured counters.
+    std::vector<int> SyncCounters(InterfaceSimulator& simulator);
+    void CountOnce(InterfaceSimulator& simulator, const std::vector<int>& counters);
 
     OnlineOptions options_;
     std::mt19937 random_;

@@ -89,6 +89,7 @@ void SimulatorRunner::Run(const std::atomic<bool>& stop) {
         out.clear();
         {
             std::lock_guard lock(mutex_);
+            if (idleWork_) idleWork_(simulator_, Now());
             simulator_.Tick(Now(), out);
         }
         Write(out, std::chrono::steady_clock::now(), stop);

@@ -22,6 +22,9 @@ public:
     // Runs until `stop` is set; it is checked at least every 20 ms.
     void Run(const std::atomic<bool>& stop);
 
+    // Work done at every turn of the loop (at least every 20 ms) with the simulator locked.
+    void SetIdleWork(std::function<void(InterfaceSimulator&, Micros now)> work) { idleWork_ = std::move(work); }
+
     // Access to the simulator while the runner may be running.
     template <typename F>
     auto With(F&& f) {
@@ -40,6 +43,7 @@ private:
     int fd_;
     std::chrono::nanoseconds charTime_{0};
     std::function<void(const ReceivedTelegram&)> onTelegram_;
+    std::function<void(InterfaceSimulator&, Micros)> idleWork_;
     std::mutex mutex_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point busyUntil_ = start_;
