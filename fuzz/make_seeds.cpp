@@ -186,6 +186,15 @@ void WriteReadoutSeeds(const fs::path& root) {
                        "3\t01.03.2008 07:30:00,00000\t700\tHigh\n"));
 }
 
+// N, then a received online telegram: the levels of all messages, changes, reports.
+void WriteOnlineSeeds(const fs::path& root) {
+    SeedFolder online(root, "online_fuzzer");
+    online.Add(Bytes{0, 10, 1, 7, 0xA0, 0x40});
+    online.Add(Bytes{0, 10, 1, 20, 0xFF});
+    online.Add(Bytes{1, 0x90, 1, 6, 0x05, 0x2C, 0, 0, 0x01, 0x2C, 0, 0});
+    online.Add(Bytes{0, 4, 1, 12, 0x04, 0x02, 0, 0x00, 0x03});
+}
+
 }  // namespace
 }  // namespace ovis::fuzz
 
@@ -198,6 +207,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path root = argv[1];
         ovis::fuzz::WriteProjectSeeds(root);
         ovis::fuzz::WriteLineSeeds(root);
+        ovis::fuzz::WriteOnlineSeeds(root);
         ovis::fuzz::WriteRelaySeeds(root);
         ovis::fuzz::WriteRecordingSeeds(root);
         ovis::fuzz::WriteReadoutSeeds(root);
