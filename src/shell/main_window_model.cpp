@@ -116,7 +116,9 @@ ItemState MainWindowModel::State(MenuCommand command) const {
         // button share one state.
         enabled = projectCommandsEnabled_ && (!IsInterfaceCommandButton(command) || interfaceCommandsEnabled_);
     }
-    if (analyserOpen_ && HeldByAnalyser(command)) enabled = false;
+    if ((analyserOpen_ || onlineAnalyserOpen_ || counterWindowOpen_) && HeldByAnalyser(command)) enabled = false;
+    if ((onlineAnalyserOpen_ || counterWindowOpen_) && command == C::CounterOnline) enabled = false;
+    if (onlineAnalyserOpen_ && command == C::Analyser) enabled = false;
     return {enabled, !item.hidden};
 }
 

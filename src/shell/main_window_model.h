@@ -164,6 +164,11 @@ public:
     // While an analyser is open, "Neukonfiguration", "Reset", "Auswertung (Units)", "Software -
     // Update" and "Analyser (Online)" are disabled; closing it enables them again.
     void AnalyserOpenChanged(bool open) { analyserOpen_ = open; }
+    // An online analyser holds those and also "Analyser" and "Counter (Online)"; the online
+    // counter window holds "Counter (Online)", "Analyser (Online)", "Neukonfiguration", "Reset",
+    // "Auswertung (Units)" and "Software - Update".
+    void OnlineAnalyserOpenChanged(bool open) { onlineAnalyserOpen_ = open; }
+    void CounterWindowOpenChanged(bool open) { counterWindowOpen_ = open; }
 
     // Called by the I/O editor and the LED table editor after saving their table, with the row
     // count of the table saved. The first save of a non-empty table after "Neues Projekt..."
@@ -201,6 +206,8 @@ private:
     bool saveAsEnabled_ = false;
     bool interfaceCommandsEnabled_ = true;
     bool analyserOpen_ = false;
+    bool onlineAnalyserOpen_ = false;
+    bool counterWindowOpen_ = false;
     bool projectOpen_ = false;
     bool newProjectFlag_ = false;
     bool startViewShown_ = false;

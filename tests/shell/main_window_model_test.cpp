@@ -193,6 +193,33 @@ TEST(MainWindowModel, AnOpenAnalyserHoldsTheInterfaceActions) {
     for (C command : held) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
 }
 
+TEST(MainWindowModel, OnlineViewsHoldTheirCommands) {
+    struct Case {
+        const char* view;
+        void (MainWindowModel::*changed)(bool);
+        std::vector<C> held, free;
+    } const cases[] = {
+        {"online analyser", &MainWindowModel::OnlineAnalyserOpenChanged,
+         {C::Neukonfiguration, C::Reset, C::AuswertungUnits, C::SoftwareUpdate, C::AnalyserOnline, C::Analyser,
+          C::CounterOnline},
+         {C::Statistik, C::Io}},
+        {"online counters", &MainWindowModel::CounterWindowOpenChanged,
+         {C::Neukonfiguration, C::Reset, C::AuswertungUnits, C::SoftwareUpdate, C::AnalyserOnline, C::CounterOnline},
+         {C::Analyser, C::Statistik}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.view);
+        ShellFixture f;
+        test::WriteProject(f.store, "Anlage", 3, 0);
+        ASSERT_TRUE(f.Open("Anlage"));
+        (f.model.*c.changed)(true);
+        for (C command : c.held) EXPECT_FALSE(f.Enabled(command)) << MenuItem(command).caption;
+        for (C command : c.free) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
+        (f.model.*c.changed)(false);
+        for (C command : c.held) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
+    }
+}
+
 TEST(MainWindowModel, TheSerialPortIsReopenedUnlessTheRelayModeIsClient) {
     for (int relayMode : {0, 1, 2}) {
         SCOPED_TRACE(relayMode);
