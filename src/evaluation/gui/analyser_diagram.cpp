@@ -4,7 +4,6 @@
 #include <QPainter>
 
 namespace ovis::gui {
-namespace {
 
 QColor ColourOf(CellBackground background) {
     switch (background) {
@@ -14,8 +13,6 @@ QColor ColourOf(CellBackground background) {
     }
     return QColor(0x00, 0x00, 0xFF);
 }
-
-}  // namespace
 
 AnalyserDiagram::AnalyserDiagram(QWidget* parent) : QWidget(parent) {
     setObjectName("Diagramm");

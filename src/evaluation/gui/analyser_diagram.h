@@ -10,6 +10,9 @@
 
 namespace ovis::gui {
 
+// The colour of a cell background.
+QColor ColourOf(CellBackground background);
+
 class AnalyserDiagram : public QWidget {
     Q_OBJECT
 public:
