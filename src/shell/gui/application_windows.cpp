@@ -1,15 +1,24 @@
 #include "shell/gui/application_windows.h"
 
+#include <QTimer>
+#include <utility>
+
 #include "config/gui/Zel_Konfig.h"
+#include "evaluation/folder_rows.h"
+#include "evaluation/gui/analyser_online_window.h"
 #include "evaluation/gui/analyser_opener.h"
 #include "evaluation/gui/Zel_Analyser.h"
 #include "evaluation/gui/Zel_Auswahl.h"
 #include "led/gui/Zel_Tabelle.h"
 #include "link/configuration_image_transfer.h"
+#include "link/gui/Zel_CounterOnline.h"
 #include "link/gui/Zel_Interface.h"
+#include "link/online_analyser_link.h"
+#include "link/online_poll.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "platform/gui/qt_dialogs.h"
+#include "platform/gui/text_conversion.h"
 #include "platform/gui/qt_font_rasterizer.h"
 #include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
@@ -32,12 +41,31 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
         return ConfigureProject(link_->link(), dialogs_, progress, store_.ProjectDirectory(), store_.Tables(),
                                 SystemClock().Now(), withBackup);
     };
+    InterfaceActionHooks& hooks = context.actionHooks;
+    hooks.clearOnlineStates = [this] { onlineAnalyserLink_->ClearOnConnect(); };
+    hooks.analyserOnline = [this] { return !onlineAnalyser_.isNull(); };
+    hooks.closeAnalyser = [this] {
+        if (onlineAnalyser_) onlineAnalyser_->close();
+    };
+    hooks.raiseAnalyser = [this] {
+        if (onlineAnalyser_) onlineAnalyser_->raise();
+    };
+    hooks.openOnlineAnalyser = [this] { OpenOnlineAnalyser(); };
+    hooks.startAnalyserPoll = [this] {
+        if (onlineAnalyser_) onlineAnalyser_->StartPolling();
+    };
+    hooks.counterWindowOpen = [this] { return !counterOnline_.isNull(); };
+    hooks.raiseCounterWindow = [this] {
+        if (counterOnline_) counterOnline_->raise();
+    };
+    hooks.openCounterWindow = [this] { OpenCounterWindow(); };
     context.window = mainForm_.get();
     // The start view plays unless a project was opened or created in the meantime.
     context.housekeepingHooks.startLedSimulation = [this] {
         if (mainForm_->Model().StartViewShown()) mainForm_->StartSimulation();
     };
     link_ = std::make_unique<LinkController>(std::move(context));
+    CreateOnlineStream();
 
     mainForm_->SetCommandHandler(MenuCommand::Systemkonfiguration, [this] { OpenSystemConfiguration(); });
     mainForm_->RegisterEditor(MenuCommand::Io, EditorSlot::IoEditor, [this] { KlPlan().OpenEditor(); });
@@ -60,6 +88,65 @@ void ApplicationWindows::ConnectInterfaceCommands() {
     mainForm_->SetCommandHandler(MenuCommand::SoftwareUpdate, [link] { link->InterfaceProgrammierungClick(); });
     mainForm_->SetCommandHandler(MenuCommand::AnalyserOnline, [link] { link->AnsichtAnalyserClick(); });
     mainForm_->SetCommandHandler(MenuCommand::CounterOnline, [link] { link->AnsichtCounterClick(); });
+}
+
+void ApplicationWindows::CreateOnlineStream() {
+    OnlineProject project;
+    project.interfaceNumber = [this] { return store_.Tables().parameters.InterfaceNumber(); };
+    project.client = [this] { return store_.Tables().parameters.IsClient(); };
+    // N from the I/O table as saved; the table in memory may hold an editor's unsaved rows.
+    project.reloadMessageCount = [this] {
+        IoTable io;
+        LoadIoTable(io, store_.ProjectDirectory());
+        return int(io.Count() + store_.Tables().led.Count());
+    };
+    online_ = std::make_unique<OnlineStream>(link_->link(), clock_, clockSetting_, std::move(project));
+    onlineAnalyserLink_ = std::make_unique<OnlineAnalyserLink>(*online_, link_->link(), link_->progressWindows(),
+                                                               link_->actions());
+}
+
+void ApplicationWindows::OpenOnlineAnalyser() {
+    if (analyser_) analyser_->CloseAnalyser();
+    const ProjectTables& tables = store_.Tables();
+    onlineMessages_ = OnlineMessagesOf(tables.io, tables.led);
+    online_->Targets().messageCount = onlineMessages_.Count();
+    online_->Targets().roles = onlineMessages_.roles;
+    QStringList folders;
+    for (int k = 0; k < kOutputFolder; ++k) folders << FromRecord(tables.parameters.Record().Ordner[k].view());
+    auto* window = new TFormAnalyserOnline(*onlineAnalyserLink_, FolderRows(tables, onlineFolder_), folders,
+                                           onlineFolder_, [this](int number) { return onlineMessages_.Name(number); });
+    onlineAnalyser_ = window;
+    window->showHelp = [this](int context) { mainForm_->ShowHelp(context); };
+    window->onFolderChosen = [this, window](int folder) {
+        if (folder == onlineFolder_) return;
+        onlineFolder_ = folder;
+        reconnectAnalyser_ = true;
+        window->close();
+    };
+    window->onClosed = [this] {
+        mainForm_->Model().OnlineAnalyserOpenChanged(false);
+        mainForm_->RefreshStates();
+        if (std::exchange(reconnectAnalyser_, false))
+            QTimer::singleShot(0, link_.get(), [this] { link_->AnsichtAnalyserClick(); });
+    };
+    onlineAnalyserLink_->Attach();
+    mainForm_->Model().OnlineAnalyserOpenChanged(true);
+    mainForm_->RefreshStates();
+    window->show();
+}
+
+void ApplicationWindows::OpenCounterWindow() {
+    auto* window = new TFormCounterOnline(TFormCounterOnline::Services{
+        link_->link(), link_->actions(), link_->progressWindows(), store_.Tables().counters,
+        [this] { return std::uint8_t(store_.Tables().parameters.InterfaceNumber()); },
+        [this] { return int(store_.Tables().io.Count() + store_.Tables().led.Count()) + 1; },
+        [this](int context) { mainForm_->ShowHelp(context); },
+        [this](bool open) {
+            mainForm_->Model().CounterWindowOpenChanged(open);
+            mainForm_->RefreshStates();
+        }});
+    counterOnline_ = window;
+    window->FormShow();
 }
 
 void ApplicationWindows::Show() {

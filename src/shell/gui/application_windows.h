@@ -2,10 +2,13 @@
 // The windows of the running program and how they reach each other: the main window, the
 // system configuration, the editors and the Interface link, with the hooks the core calls.
 #include <filesystem>
+#include <QPointer>
 #include <memory>
 
 #include "config/system_configuration.h"
+#include "evaluation/analyser_online_names.h"
 #include "evaluation/evaluation_commands.h"
+#include "link/clock_setting.h"
 #include "project/recording.h"
 #include "platform/clock.h"
 #include "link/open_editors.h"
@@ -33,6 +36,16 @@ class QtDialogs;
 class LinkController;
 class TFormInterface;
 class AnalyserOpener;
+class TFormAnalyserOnline;
+class TFormCounterOnline;
+}  // namespace ovis::gui
+
+namespace ovis {
+class OnlineStream;
+class OnlineAnalyserLink;
+}  // namespace ovis
+
+namespace ovis::gui {
 
 class ApplicationWindows final : public ShellHooks, public ConfigurationHooks, public OpenEditors {
 public:
@@ -83,6 +96,10 @@ private:
     EditorHooks HooksFor(EditorSlot slot);
     // Another editor saved: the program editor's pages show its table.
     void ProgramPagesChanged();
+    // The online views: the analyser of the chosen folder and the counter window.
+    void CreateOnlineStream();
+    void OpenOnlineAnalyser();
+    void OpenCounterWindow();
     // "Datei auswerten" of the evaluation window: the analyser for modes 1 and 2.
     void Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file);
 
@@ -111,6 +128,14 @@ private:
     std::unique_ptr<TRecording> recording_;  // the recording the analyser shows
     std::unique_ptr<QtDialogs> analyserDialogs_;
     std::unique_ptr<AnalyserOpener> analyser_;
+    ClockSetting clockSetting_;
+    std::unique_ptr<OnlineStream> online_;
+    std::unique_ptr<OnlineAnalyserLink> onlineAnalyserLink_;
+    OnlineMessages onlineMessages_;
+    QPointer<TFormAnalyserOnline> onlineAnalyser_;
+    QPointer<TFormCounterOnline> counterOnline_;
+    int onlineFolder_ = 0;          // the folder chosen last in "Ordner:"
+    bool reconnectAnalyser_ = false;  // a folder change closes and reconnects
 };
 
 }  // namespace ovis::gui
