@@ -130,6 +130,18 @@ void CompleteDemoProject(ProjectStore& store, const std::filesystem::path& dir) 
     tables.ledParameters.Save(dir);
     tables.led.Append(DemoGreeting());
     tables.led.Save(ResolveInDirectory(dir, kLedFileName));
+    for (const char* name : {"Fahrten", "Halte"}) {
+        TCounterRecord counter{};
+        counter.Nr = int(tables.counters.Count()) + 1;
+        counter.Bezeichnung = name;
+        counter.Zaehlung = "Meldung 1";
+        counter.Zaehlart = "Ereignis";
+        counter.Ende = 999999;
+        counter.Status = "ENABLE";
+        counter.Anzeige = "keine Anzeige";
+        tables.counters.Append(counter);
+    }
+    tables.counters.Save(ResolveInDirectory(dir, kCounterFileName));
     WriteDemoPrograms(dir);
 }
 
