@@ -23,6 +23,7 @@
 #include "project/project_store.h"
 #include "shell/demo_events.h"
 #include "sim/memory_card.h"
+#include "sim/online_plant.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/simulator_runner.h"
 #include "support/scripted_dialogs.h"
@@ -189,35 +190,58 @@ private slots:
         QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::GroupEditor));
     }
 
+    static bool ReceivedCommand(sim::SimulatorThread& simulator, int command) {
+        return simulator.With([command](sim::InterfaceSimulator& s) {
+            for (const auto& r : s.Received())
+                if (r.telegram.command == command) return true;
+            return false;
+        });
+    }
+    static QWidget* TopLevel(const char* name) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible()) return w;
+        return nullptr;
+    }
+
     void resetReachesTheSimulatedInterfaceOnComOne() {
         sim::PseudoTerminal terminal;
+        sim::OnlinePlant plant{sim::OnlineOptions{}};  // outlives the simulator's thread
         sim::SimulatorThread simulator({}, terminal.MasterFd());
         qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
         Program p;
         p.OpenDemo();
         QVERIFY2(p.windows->Link().rs232().Port().PortIsOpen(), "opening the project opens COM1");
 
-        // The commands whose windows come later say so and leave the link free for the Reset.
-        struct Later {
-            MenuCommand command;
-            std::vector<Answer> answers;
-        } later[] = {{MenuCommand::CounterOnline, {}},
-                     {MenuCommand::AnalyserOnline, {}},
-                     {MenuCommand::Reset, {Answer::Yes}}};
-        for (const Later& l : later) {
-            p.dialogs.boxes.clear();
-            p.dialogs.answers.assign(l.answers.begin(), l.answers.end());
-            p.Main().Action(l.command)->trigger();
-            QVERIFY2(!p.dialogs.boxes.empty(), MenuItem(l.command).caption);
-            QCOMPARE(p.dialogs.boxes.back().text, std::string("Diese Funktion folgt in einer späteren Version."));
-            QVERIFY2(p.windows->Link().actions().LinkIdle(), MenuItem(l.command).caption);
-            QVERIFY(!p.windows->Link().Timer1().isActive());
-        }
-        simulator.With([](sim::InterfaceSimulator& s) { QVERIFY(s.Received().empty()); });
+        // The online views open on the Interface; closing each ends online mode and frees the link.
+        simulator.With([&](sim::InterfaceSimulator& s) { plant.Install(s); });
+        p.dialogs.boxes.clear();
+        p.Main().Action(MenuCommand::CounterOnline)->trigger();
+        QWidget* counters = TopLevel("FormCounterOnline");
+        QVERIFY(counters);
+        QVERIFY(!p.windows->Link().actions().LinkIdle());
+        QVERIFY(!p.Main().Action(MenuCommand::Reset)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 5), 5000);
+        QPointer<QWidget> counterWindow = counters;
+        counters->close();
+        QTRY_VERIFY_WITH_TIMEOUT(counterWindow.isNull(), 5000);
+        QVERIFY(p.windows->Link().actions().LinkIdle());
+        QVERIFY(p.Main().Action(MenuCommand::Reset)->isEnabled());
+
+        p.Main().Action(MenuCommand::AnalyserOnline)->trigger();
+        QPointer<QWidget> analyser;
+        QTRY_VERIFY_WITH_TIMEOUT(analyser = TopLevel("FormAnalyser"), 5000);
+        QCOMPARE(analyser->windowTitle(), QStringLiteral("Analyser  ( Online )"));
+        QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 7), 5000);
+        QVERIFY(!p.Main().Action(MenuCommand::CounterOnline)->isEnabled());
+        analyser->close();
+        QTRY_VERIFY_WITH_TIMEOUT(analyser.isNull(), 5000);
+        QVERIFY(p.windows->Link().actions().LinkIdle());
+        QVERIFY(p.dialogs.boxes.empty());
 
         p.dialogs.boxes.clear();
         p.dialogs.answers = {Answer::No};
         p.Main().Action(MenuCommand::Reset)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 3), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LastActionCompleted(), 5000);
         simulator.With([](sim::InterfaceSimulator& s) {
             QVERIFY(!s.Received().empty());
