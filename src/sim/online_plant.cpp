@@ -104,17 +104,17 @@ bool OnlinePlant::Change(int message, bool high) {
 }
 
 void OnlinePlant::Flush(InterfaceSimulator& simulator) {
+    // One telegram at a time, as full as the telegram allows: the PC takes one per poll.
+    if (simulator.WaitingTelegrams() > 0) return;
     const auto address = std::uint8_t(simulator.Options().address);
     auto send = [&](std::vector<std::uint8_t>& items, std::size_t itemSize, std::uint8_t reply) {
-        const std::size_t chunk = kItemsPerTelegram * itemSize;
-        for (std::size_t at = 0; at < items.size(); at += chunk) {
-            const std::size_t end = std::min(items.size(), at + chunk);
-            simulator.Queue({address, reply, std::vector<std::uint8_t>(items.begin() + long(at), items.begin() + long(end))});
-        }
-        items.clear();
+        if (items.empty()) return false;
+        const std::size_t end = std::min(items.size(), kItemsPerTelegram * itemSize);
+        simulator.Queue({address, reply, std::vector<std::uint8_t>(items.begin(), items.begin() + long(end))});
+        items.erase(items.begin(), items.begin() + long(end));
+        return true;
     };
-    send(pending6_, 4, reply::kLevelChanges);
-    send(pending12_, 3, reply::kLevelReports);
+    if (!send(pending6_, 4, reply::kLevelChanges)) send(pending12_, 3, reply::kLevelReports);
 }
 
 void OnlinePlant::Advance(InterfaceSimulator& simulator, Micros now) {
@@ -141,7 +141,8 @@ void OnlinePlant::Advance(InterfaceSimulator& simulator, Micros now) {
     if (options_.plantRate > 0 && messageCount_ > 0) {
         plantDue_ += options_.plantRate * std::chrono::duration<double>(now - plantFrom_).count();
         plantFrom_ = now;
-        std::uniform_int_distribution<int> pick(1, messageCount_);
+        const int range = options_.plantMessages > 0 ? std::min(options_.plantMessages, messageCount_) : messageCount_;
+        std::uniform_int_distribution<int> pick(1, range);
         for (; plantDue_ >= 1; plantDue_ -= 1) {
             const int m = pick(random_);
             Change(m, !Level(m));

@@ -17,6 +17,7 @@ struct OnlineOptions {
     double plantRate = 0;         // random level changes per second (0: none)
     unsigned seed = 1;
     int reply12Every = 0;         // every K-th change goes out as a reply-12 item (0: never)
+    int plantMessages = 0;        // the plant changes messages 1 to this (0: 1 to N)
     std::vector<CardEvent> events;  // replayed from one second after command 7 on
 };
 
@@ -32,10 +33,17 @@ public:
     // Runs online mode up to `now`: the due changes are queued, the counters count.
     void Advance(InterfaceSimulator& simulator, Micros now);
 
+    // Switches a message as command 20 does and reports it at once.
+    void Switch(InterfaceSimulator& simulator, int message, bool high) {
+        if (Change(message, high)) Flush(simulator);
+    }
+
     bool Online() const { return online_; }
     int MessageCount() const { return messageCount_; }
     bool Level(int message) const;
     int ChangesSent() const { return changes_; }
+    // Reported changes not yet handed to the simulator.
+    std::size_t Backlog() const { return pending6_.size() / 4 + pending12_.size() / 3; }
 
 private:
     void StartOnline(InterfaceSimulator& simulator, int messageCount);

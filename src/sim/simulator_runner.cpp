@@ -96,9 +96,11 @@ void SimulatorRunner::Run(const std::atomic<bool>& stop) {
     }
 }
 
-SimulatorThread::SimulatorThread(SimulatorOptions options, int fd, int paceBaud)
+SimulatorThread::SimulatorThread(SimulatorOptions options, int fd, int paceBaud,
+                                 const std::function<void(InterfaceSimulator&, SimulatorRunner&)>& prepare)
     : simulator_(options), runner_(simulator_, fd, paceBaud) {
     InstallStandardHandlers(simulator_);
+    if (prepare) prepare(simulator_, runner_);
     thread_ = std::thread([this] { runner_.Run(stop_); });
 }
 

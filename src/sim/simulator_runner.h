@@ -53,7 +53,9 @@ private:
 // A simulator with its runner on a background thread; stops and joins when destroyed.
 class SimulatorThread {
 public:
-    SimulatorThread(SimulatorOptions options, int fd, int paceBaud = 0);
+    // `prepare` runs before the thread starts (handlers, idle work).
+    SimulatorThread(SimulatorOptions options, int fd, int paceBaud = 0,
+                    const std::function<void(InterfaceSimulator&, SimulatorRunner&)>& prepare = {});
     ~SimulatorThread();
     SimulatorThread(const SimulatorThread&) = delete;
     SimulatorThread& operator=(const SimulatorThread&) = delete;

@@ -82,7 +82,11 @@ TEST(SimOnline, PlantChangesAtItsRateAndEveryKthAsReply12) {
     stream.SetItemObserver([&](std::uint8_t code, std::span<const OnlineEvent> items) {
         (code == 6 ? items6 : items12) += int(items.size());
     });
-    for (int i = 0; i < 20 && p.rig.line.simulator.WaitingTelegrams() > 0; ++i) stream.OnlinePoll();
+    for (int i = 0; i < 20 && (p.plant.Backlog() > 0 || p.rig.line.simulator.WaitingTelegrams() > 0); ++i) {
+        p.plant.Advance(p.rig.line.simulator, start + milliseconds(500));
+        stream.OnlinePoll();
+    }
+    EXPECT_EQ(p.plant.Backlog(), 0u);
     EXPECT_EQ(items6, 40);
     EXPECT_EQ(items12, 10);
 }
