@@ -2,6 +2,8 @@
 // changes it reports and the counters that count.
 #include "sim/online_plant.h"
 
+#include "sim/command_line.h"
+
 #include <gtest/gtest.h>
 
 #include "link/counter_values.h"
@@ -110,6 +112,38 @@ TEST(SimOnline, ConfiguredCountersCountOncePerSecondInArea1) {
     const auto values = ReadCounterValues(p.rig.link, 1, 7, 2);
     EXPECT_EQ(values[0], 44);
     EXPECT_EQ(values[1], 3);
+}
+
+}  // namespace
+}  // namespace ovis::sim
+
+namespace ovis::sim {
+namespace {
+
+TEST(SimOnline, CommandLineOptions) {
+    const SimCommandLine line = ParseSimCommandLine({"--plant-rate", "2.5", "--reply12-every", "4", "--seed", "9"});
+    EXPECT_EQ(line.plantRate, 2.5);
+    EXPECT_EQ(line.reply12Every, 4);
+    EXPECT_EQ(line.options.seed, 9u);
+    const SimCommandLine none = ParseSimCommandLine({});
+    EXPECT_EQ(none.plantRate, 0);
+    EXPECT_EQ(none.reply12Every, 0);
+    const std::vector<std::vector<std::string>> bad = {
+        {"--plant-rate", "-1"}, {"--plant-rate", "x"}, {"--plant-rate"}, {"--reply12-every", "-2"}, {"--reply12-every", "1.5x"}};
+    for (const auto& args : bad) EXPECT_THROW(ParseSimCommandLine(args), std::invalid_argument) << args[0];
+}
+
+TEST(SimOnline, StandWrapsAtItsThreeBytes) {
+    test::LinkRig<test::SimulatorLine> rig;
+    OnlinePlant plant{OnlineOptions{}};
+    auto& memory = rig.line.simulator.Memory();
+    const std::uint8_t directory[] = {4, 13, 0, 1};  // one counter: message 1
+    memory.Write(3, 0x8200, directory);
+    std::vector<std::uint8_t> record(16, 0);
+    record[13] = record[14] = record[15] = 0xFF;
+    memory.Write(3, 0x8A80, record);
+    plant.Advance(rig.line.simulator, seconds(1));
+    EXPECT_EQ(memory.Read(1, CounterValueAddress(1), 3), (std::vector<std::uint8_t>{0, 0, 0}));
 }
 
 }  // namespace
