@@ -90,6 +90,9 @@ TFormAnalyserOnline::TFormAnalyserOnline(OnlineSource& source, AnalyserRows rows
     for (const auto& [text, name] : {std::pair{"&Speichern", "Speichern"}, std::pair{"&Drucken...", "Drucken"}})
         add(datei, QString::fromUtf8(text), name, {}, [] {})->setEnabled(false);
     add(datei, QStringLiteral("&Schließen"), "Schliessen", {}, [this] { close(); });
+    // Editing and search work on recording files only.
+    bar->addMenu(QStringLiteral("&Bearbeiten"))->setEnabled(false);
+    bar->addMenu(QStringLiteral("&Suchen"))->setEnabled(false);
     QMenu* ansicht = bar->addMenu(QStringLiteral("&Ansicht"));
     add(ansicht, QStringLiteral("Zoom &In"), "ZoomIn", {}, [] {})->setEnabled(false);
     add(ansicht, QStringLiteral("Zoom &Out"), "ZoomOut", {}, [] {})->setEnabled(false);
