@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTableView>
@@ -12,6 +13,7 @@
 #include "link/configuration_image_sources.h"
 #include "link/image_memory.h"
 #include "evaluation/gui/Zel_Analyser.h"
+#include "evaluation/gui/analyser_online_window.h"
 #include "evaluation/gui/analyser_opener.h"
 #include "link/gui/Zel_Interface.h"
 #include "link/gui/link_controller.h"
@@ -197,6 +199,12 @@ private slots:
             return false;
         });
     }
+    // Whether a column of row `row` holds state `state`.
+    static bool RowShows(const gui::TFormAnalyserOnline& form, int row, int state) {
+        for (int c = 1; c <= form.Model().Columns(); ++c)
+            if (form.Model().State(row, c) == state) return true;
+        return false;
+    }
     static QWidget* TopLevel(const char* name) {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == name && w->isVisible()) return w;
@@ -206,14 +214,16 @@ private slots:
     void resetReachesTheSimulatedInterfaceOnComOne() {
         sim::PseudoTerminal terminal;
         sim::OnlinePlant plant{sim::OnlineOptions{}};  // outlives the simulator's thread
-        sim::SimulatorThread simulator({}, terminal.MasterFd());
+        sim::SimulatorThread simulator({}, terminal.MasterFd(), 0, [&](sim::InterfaceSimulator& s, sim::SimulatorRunner& r) {
+            plant.Install(s);
+            r.SetIdleWork([&plant](sim::InterfaceSimulator& sim, sim::Micros now) { plant.Advance(sim, now); });
+        });
         qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
         Program p;
         p.OpenDemo();
         QVERIFY2(p.windows->Link().rs232().Port().PortIsOpen(), "opening the project opens COM1");
 
         // The online views open on the Interface; closing each ends online mode and frees the link.
-        simulator.With([&](sim::InterfaceSimulator& s) { plant.Install(s); });
         p.dialogs.boxes.clear();
         p.Main().Action(MenuCommand::CounterOnline)->trigger();
         QWidget* counters = TopLevel("FormCounterOnline");
@@ -233,6 +243,12 @@ private slots:
         QCOMPARE(analyser->windowTitle(), QStringLiteral("Analyser  ( Online )"));
         QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 7), 5000);
         QVERIFY(!p.Main().Action(MenuCommand::CounterOnline)->isEnabled());
+        // A change the simulated Interface makes shows up as the last event and in the diagram.
+        simulator.With([&](sim::InterfaceSimulator& s) { plant.Switch(s, 2, true); });
+        auto* online = qobject_cast<gui::TFormAnalyserOnline*>(analyser.data());
+        QVERIFY(online);
+        QTRY_VERIFY_WITH_TIMEOUT(online->EventLabel()->text().endsWith(QStringLiteral("  aktiv")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(RowShows(*online, 2, 2), 5000);
         analyser->close();
         QTRY_VERIFY_WITH_TIMEOUT(analyser.isNull(), 5000);
         QVERIFY(p.windows->Link().actions().LinkIdle());
