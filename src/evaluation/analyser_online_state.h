@@ -46,8 +46,9 @@ struct OnlineEvent {
 class OnlineSource {
 public:
     virtual ~OnlineSource() = default;
-    // Lets the stream process what the Interface sent (at most one telegram).
-    virtual void Poll() = 0;
+    // Lets the stream process what the Interface sent (at most one telegram). False when the
+    // poll was aborted ("Abbrechen" or a close request): the tick stops then.
+    virtual bool Poll() = 0;
     virtual OnlineEvent CurrentEvent() const = 0;
     virtual OnlineStateTable& States() = 0;
     // Ends the online connection when the analyser closes.

@@ -17,9 +17,10 @@ public:
     void ClearOnConnect() { states_.ClearOnConnect(); }
 
     // The link stays busy while the analyser polls.
-    void Poll() override {
+    bool Poll() override {
         actions_.SetLinkIdle(false);
         stream_.OnlinePoll();
+        return link_.Result() != LinkResult::Aborted;
     }
     OnlineEvent CurrentEvent() const override { return stream_.CurrentEvent(); }
     OnlineStateTable& States() override { return states_; }

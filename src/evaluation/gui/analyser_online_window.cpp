@@ -153,9 +153,9 @@ void TFormAnalyserOnline::Timer1Timer() {
         for (int column : model_.TakeChangedColumns()) chart_->UpdateColumn(column);
     const OnlineEvent event = source_.CurrentEvent();
     event_->setText(FromRecord(OnlineEventText(nameOf_(event.message), event)));
-    source_.Poll();
+    const bool goOn = source_.Poll();
     inTick_ = false;
-    if (!ending_) timer1_.start();
+    if (!ending_ && goOn) timer1_.start();
 }
 
 void TFormAnalyserOnline::Takt1Click() {

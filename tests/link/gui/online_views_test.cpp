@@ -97,6 +97,19 @@ private slots:
         QCOMPARE(r.rig.link.Result(), LinkResult::Ok);
     }
 
+    void anAbortStopsTheTick() {
+        OnlineRig r;
+        auto* form = new gui::TFormAnalyserOnline(r.source, Rows(), {"Alle Meldungen"}, 0,
+                                                  [](int) { return std::string(); });
+        form->StartPolling();
+        r.rig.link.RequestAbort();
+        form->Timer1Timer();
+        QVERIFY(!form->Timer1().isActive());
+        r.rig.link.ClearAbort();
+        form->close();
+        QVERIFY(r.actions.LinkIdle());
+    }
+
     void analyserTaktAndStartStop() {
         OnlineRig r;
         auto* form = new gui::TFormAnalyserOnline(r.source, Rows(), {"Alle Meldungen"}, 0,
