@@ -17,6 +17,7 @@
 #include "link/online_poll.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
+#include "shell/gui/toolbar_icons.h"
 #include "platform/gui/qt_dialogs.h"
 #include "platform/gui/text_conversion.h"
 #include "platform/gui/qt_font_rasterizer.h"
@@ -142,6 +143,7 @@ void ApplicationWindows::OpenCounterWindow() {
         [this] { return int(store_.Tables().io.Count() + store_.Tables().led.Count()) + 1; },
         [this](int context) { mainForm_->ShowHelp(context); },
         [this](bool open) {
+            mainForm_->Action(MenuCommand::CounterOnline)->setIcon(CounterOnlineIcon(open));
             mainForm_->Model().CounterWindowOpenChanged(open);
             mainForm_->RefreshStates();
         }});

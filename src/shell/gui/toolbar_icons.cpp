@@ -243,10 +243,22 @@ void DrawAnalyserOnline(QPainter& p) {
     LiveDot(p);
 }
 
-void DrawCounterOnline(QPainter& p) {
+void CounterScreen(QPainter& p) {
     Monitor(p);
     Text(p, QRectF(2, 5, 24, 18), QStringLiteral("12"), QColor(0x39, 0xD3, 0x53), 11);
+}
+
+void DrawCounterOnline(QPainter& p) {
+    CounterScreen(p);
     LiveDot(p);
+}
+
+// The counter picture while the online counter window reads: the dot turns green.
+void DrawCounterOnlineActive(QPainter& p) {
+    CounterScreen(p);
+    p.setPen(Pen(Qt::white, 1));
+    p.setBrush(QColor(0x39, 0xD3, 0x53));
+    p.drawEllipse(QPointF(26, 6.5), 3.5, 3.5);
 }
 
 void DrawAnalyser(QPainter& p) {
@@ -325,5 +337,7 @@ QIcon CommandIcon(MenuCommand command) {
 }
 
 QIcon ApplicationIcon() { return RenderIcon(DrawApplication); }
+
+QIcon CounterOnlineIcon(bool reading) { return RenderIcon(reading ? DrawCounterOnlineActive : DrawCounterOnline); }
 
 }  // namespace ovis::gui
