@@ -225,15 +225,19 @@ private slots:
 
         // The online views open on the Interface; closing each ends online mode and frees the link.
         p.dialogs.boxes.clear();
-        p.Main().Action(MenuCommand::CounterOnline)->trigger();
+        QAction* counterItem = p.Main().Action(MenuCommand::CounterOnline);
+        const QImage idle = counterItem->icon().pixmap(32, 32).toImage();
+        counterItem->trigger();
         QWidget* counters = TopLevel("FormCounterOnline");
         QVERIFY(counters);
+        QVERIFY2(counterItem->icon().pixmap(32, 32).toImage() != idle, "the item shows the reading");
         QVERIFY(!p.windows->Link().actions().LinkIdle());
         QVERIFY(!p.Main().Action(MenuCommand::Reset)->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 5), 5000);
         QPointer<QWidget> counterWindow = counters;
         counters->close();
         QTRY_VERIFY_WITH_TIMEOUT(counterWindow.isNull(), 5000);
+        QVERIFY(counterItem->icon().pixmap(32, 32).toImage() == idle);
         QVERIFY(p.windows->Link().actions().LinkIdle());
         QVERIFY(p.Main().Action(MenuCommand::Reset)->isEnabled());
 
