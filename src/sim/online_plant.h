@@ -39,7 +39,6 @@ public:
     }
 
     bool Online() const { return online_; }
-    int MessageCount() const { return messageCount_; }
     bool Level(int message) const;
     int ChangesSent() const { return changes_; }
     // Reported changes not yet handed to the simulator.
