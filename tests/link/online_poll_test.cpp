@@ -155,6 +155,25 @@ TEST_F(OnlineRestart, RepliesFromAnotherInterfaceLeaveTheAnalyserAndRestartThatI
     EXPECT_EQ(int(poll.stream.PendingStart(7)), int(command::kLevels)) << "sent only when 7 is the configured address";
 }
 
+TEST_F(OnlineRestart, Reply7AsksTheVisualisationToRepaintAndFillsItsQueue) {
+    VisuQueue queue;
+    const std::vector<std::uint16_t> elements(10, 3);
+    poll.stream.Targets().visuQueue = &queue;
+    poll.stream.Targets().elements = elements;
+    int repaints = 0;
+    poll.stream.SetAllLevelsObserver([&] { ++repaints; });
+    Polls(3);
+    EXPECT_EQ(repaints, 1);
+    EXPECT_EQ(queue.Count(), 10) << "the levels of messages 1 to N";
+    queue.Clear();
+    poll.rig.line.simulator.Queue({1, 6, {0x04, 0x02, 0, 0}});
+    Polls(3);
+    EXPECT_EQ(repaints, 1);
+    ASSERT_EQ(queue.Count(), 1);
+    EXPECT_EQ(queue.Entries()[0].element, 3);
+    EXPECT_EQ(queue.Entries()[0].state, 2) << "High, plus 1 for role 0";
+}
+
 TEST(EndOnline, ShowsTheDisconnectAndLeavesTheLineDone) {
     LinkRig<SimulatorLine> rig;
     test::RecordingProgress progress;
