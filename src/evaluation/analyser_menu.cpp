@@ -16,3 +16,37 @@ AnalyserFileMenu FileModeMenu(bool outputFolder, int shownRows, int division, bo
 }
 
 }  // namespace ovis
+
+namespace ovis {
+
+AnalyserEditMenu EditMenuEnabling(const EditMenuState& s) {
+    AnalyserEditMenu m{true, true, true, true, true, true, true, true, true, true};
+    m.verschieben = s.division != kCoarsestDivision;
+    if (!s.outputFolder) {
+        const bool info = s.currentCode == 6;
+        m = AnalyserEditMenu{};
+        m.info = info;
+        return m;
+    }
+    if (s.currentRowEmpty) {
+        m.bereich = m.erzeugen = m.loeschen = m.anfang = m.ende = m.entfernen = m.hinzufuegen = m.grenzen = m.info = false;
+        return m;
+    }
+    if (s.markedRows <= 1) {
+        if (s.markedHasRecords) {
+            m.hinzufuegen = false;
+            if (s.markedCode == 1) {
+                m.loeschen = m.info = false;
+            } else if (s.markedCode != 6) {
+                m.erzeugen = m.loeschen = m.anfang = m.ende = m.info = false;
+            }
+        } else {
+            m.bereich = m.erzeugen = m.loeschen = m.anfang = m.ende = m.entfernen = m.info = false;
+        }
+        return m;
+    }
+    m.entfernen = m.hinzufuegen = m.info = false;
+    return m;
+}
+
+}  // namespace ovis

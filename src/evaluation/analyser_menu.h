@@ -20,3 +20,37 @@ struct AnalyserFileMenu {
 AnalyserFileMenu FileModeMenu(bool outputFolder, int shownRows, int division, bool conditionColumn);
 
 }  // namespace ovis
+
+namespace ovis {
+
+// The entries of the "Bearbeiten" menu and the diagram's pop-up menu.
+struct AnalyserEditMenu {
+    bool bereich = false;      // "&Bereich des Ereignisses festlegen"
+    bool erzeugen = false;     // "Ereignis er&zeugen"
+    bool loeschen = false;     // "Ereignis &löschen"
+    bool verschieben = false;  // "Ereignis &verschieben"
+    bool anfang = false;       // "&Anfang des Ereignisses setzen"
+    bool ende = false;         // "&Ende des Ereignisses setzen"
+    bool entfernen = false;    // "Meldungen e&ntfernen"
+    bool hinzufuegen = false;  // "Meldungen &hinzufügen"
+    bool grenzen = false;      // "Dateigrenzen &festlegen"
+    bool info = false;         // "&Info Ereignisdauer"
+    bool operator==(const AnalyserEditMenu&) const = default;
+};
+
+struct EditMenuState {
+    int division = 2;
+    bool outputFolder = false;
+    bool currentRowEmpty = false;
+    int currentCode = 0;  // the current row's cursor cell
+    int markedRows = 0;
+    // With one marked row (or none: the current row): its message has a record from record 3 on,
+    // and its cursor cell.
+    bool markedHasRecords = false;
+    int markedCode = 0;
+};
+
+// The enabling each time the edit menu opens.
+AnalyserEditMenu EditMenuEnabling(const EditMenuState& state);
+
+}  // namespace ovis

@@ -120,6 +120,30 @@ bool TRecording::IsModified() const {
     return count_ != 0 && std::memcmp(events_.data(), savedEvents_.data(), count_ * kRecordSize) != 0;
 }
 
+void TRecording::Insert(std::size_t k, const TRecordingEvent& event) {
+    if (count_ >= kRecordingCapacity) throw std::length_error("recording full");
+    if (k < 1 || k > count_ + 1) throw std::out_of_range("recording insert at " + std::to_string(k));
+    const auto at = events_.begin() + std::ptrdiff_t(k - 1);
+    std::copy_backward(at, events_.begin() + std::ptrdiff_t(count_), events_.begin() + std::ptrdiff_t(count_ + 1));
+    *at = event;
+    ++count_;
+}
+
+void TRecording::Erase(std::size_t k) {
+    if (k < 1 || k > count_) throw std::out_of_range("recording erase at " + std::to_string(k));
+    std::copy(events_.begin() + std::ptrdiff_t(k), events_.begin() + std::ptrdiff_t(count_),
+              events_.begin() + std::ptrdiff_t(k - 1));
+    --count_;
+}
+
+void TRecording::Truncate(std::size_t count) { count_ = std::min(count, count_); }
+
+void TRecording::Assign(std::span<const TRecordingEvent> records) {
+    if (records.size() > kRecordingCapacity) throw std::length_error("recording full");
+    std::copy(records.begin(), records.end(), events_.begin());
+    count_ = records.size();
+}
+
 double TRecording::EventSeconds(std::size_t k) const { return ovis::EventSeconds(Event(k)); }
 
 void TRecording::SetEventSeconds(std::size_t k, double seconds) { ovis::SetEventSeconds(Event(k), seconds); }

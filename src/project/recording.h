@@ -45,6 +45,17 @@ public:
     double EventSeconds(std::size_t k) const;
     void SetEventSeconds(std::size_t k, double seconds);
 
+    // Edits of the records; each throws std::length_error when the result would not fit the
+    // capacity and std::out_of_range for a position outside the records, changing nothing then.
+    // Inserts `event` as record k (1..Count + 1); the records from k on move up.
+    void Insert(std::size_t k, const TRecordingEvent& event);
+    void Append(const TRecordingEvent& event) { Insert(count_ + 1, event); }
+    // Deletes record k; the records after it move down.
+    void Erase(std::size_t k);
+    // Keeps records 1..count (at most Count) or replaces all records by `records`.
+    void Truncate(std::size_t count);
+    void Assign(std::span<const TRecordingEvent> records);
+
     // Stable re-sort of records 3..Count by their time; records 1 and 2 (the marker pair) stay.
     void SortEvents();
 

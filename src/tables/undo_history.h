@@ -24,11 +24,11 @@ inline constexpr int kUndoLevels = 15;
 // Extra state of tables whose snapshots hold only their rows.
 struct NoExtra {};
 
-template <FileRecord Record, typename Extra = NoExtra>
+template <FileRecord Record, typename Extra = NoExtra, std::size_t Capacity = kMaxTableRows>
 class UndoHistory {
 public:
     UndoHistory() {
-        for (auto& level : levels_) level.rows.resize(kMaxTableRows);
+        for (auto& level : levels_) level.rows.resize(Capacity);
     }
     ~UndoHistory() { JoinWorker(); }
     UndoHistory(const UndoHistory&) = delete;
@@ -93,16 +93,27 @@ public:
         return result;
     }
 
+    // Hands the newest level's rows to `restore` and drops the level; false when there is none.
+    template <typename Restore>
+    bool Pop(Restore&& restore) {
+        std::lock_guard lock(mutex_);
+        if (counter_ == 0) return false;
+        const Level& level = levels_[Slot(counter_)];
+        restore(std::span<const Record>(level.rows.data(), level.count));
+        --counter_;
+        return true;
+    }
+
     // Empties the history: the counter drops to 0 now, a worker blanks the first `blankRows`
     // rows of every level not in use again by then.
-    void Clear(std::size_t blankRows = kMaxTableRows) {
+    void Clear(std::size_t blankRows = Capacity) {
         JoinWorker();
         {
             std::lock_guard lock(mutex_);
             counter_ = 0;
             emptyAtFirstSnapshot_ = false;
         }
-        blankRows = std::min(blankRows, kMaxTableRows);
+        blankRows = std::min(blankRows, Capacity);
         worker_ = std::thread([this, blankRows] { BlankUnusedLevels(blankRows); });
     }
 
