@@ -42,6 +42,13 @@ std::optional<std::string> Arguments::Option(const std::string& name) const {
     return std::nullopt;
 }
 
+std::vector<std::string> Arguments::Options(const std::string& name) const {
+    std::vector<std::string> values;
+    for (const auto& [option, value] : options_)
+        if (option == name) values.push_back(value);
+    return values;
+}
+
 std::optional<int> Arguments::IntegerOption(const std::string& name, int low, int high) const {
     auto text = Option(name);
     if (!text) return std::nullopt;

@@ -26,6 +26,8 @@ public:
               const std::vector<std::string>& flags = {}, std::size_t maxPositional = kAnyCount);
 
     std::optional<std::string> Option(const std::string& name) const;
+    // Every value of an option that may be given more than once, in order.
+    std::vector<std::string> Options(const std::string& name) const;
     // The option as a whole number from `low` to `high`; UsageError for any other text.
     std::optional<int> IntegerOption(const std::string& name, int low, int high) const;
     // The option as a decimal number from `low` to `high`; UsageError for any other text.
