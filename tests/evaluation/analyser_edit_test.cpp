@@ -183,7 +183,7 @@ TEST(AnalyserEdit, FullRecordingRefusesAndKeepsRecords) {
 TEST(AnalyserEdit, DurationTexts) {
     auto rec = DayWith({MakeEvent(1, true, At(8)), MakeEvent(1, false, At(9, 2, 3, 4, 5))});
     EXPECT_EQ(PeriodDurationText(*rec, 1, Stamp(8, 30)),
-              "  Ereignisdauer:\r\r 001   Stunden\r 002   Minuten\r 003   Sekunden\r 004   Millisekunden\r 050   Mikrosekunden");
+              "  Ereignisdauer:\r\r  001   Stunden\r  002   Minuten\r  003   Sekunden\r  004   Millisekunden\r  050   Mikrosekunden");
     const std::string atBegin = PeriodDurationText(*rec, 1, Stamp(7));
     EXPECT_NE(atBegin.find("Da der Dateianfang festgestellt worden ist, kann die \r"), std::string::npos) << atBegin;
     EXPECT_EQ(atBegin.rfind(std::string(22, ' ') + "Ereignisdauer:\r\r" + std::string(21, ' ') + " 008   Stunden", 0), 0u);
