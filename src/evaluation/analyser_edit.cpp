@@ -37,7 +37,7 @@ void SetLevel(TRecordingEvent& e, bool high) {
 
 // Records 3..2+n (the initial block) hold a record of m.
 bool HasInitialRecord(const TRecording& rec, int m) {
-    const std::size_t last = std::min(rec.Count(), rec.InitialBlockSize() + 2);
+    const std::size_t last = std::min(rec.Count(), BlockSize(rec) + 2);
     for (std::size_t k = 3; k <= last; ++k)
         if (MessageNumber(rec.Event(k)) == m) return true;
     return false;
@@ -52,6 +52,14 @@ std::string ThreeDigits(std::int64_t value) {
 }
 
 }  // namespace
+
+std::size_t BlockSize(const TRecording& rec) {
+    if (rec.Count() < 3) return 0;
+    const std::int64_t begin = EventSteps(rec.Event(3));
+    std::size_t n = 1;
+    while (n + 3 <= rec.Count() && EventSteps(rec.Event(n + 3)) == begin) ++n;
+    return n;
+}
 
 std::string CapacityRefusalText(std::size_t needed) {
     return "Die Änderung ist nicht möglich: die Aufzeichnung hätte danach " + std::to_string(needed) +
@@ -96,7 +104,7 @@ EditResult CreatePulse(TRecording& rec, const EditTarget& target) {
         if (HasInitialRecord(rec, row.message)) messages.push_back(row.message);
     if (messages.empty() || !FitsWith(rec, 2 * messages.size(), result)) return result;
     const std::int64_t t = StampSteps(target.cursor);
-    const std::size_t n = rec.InitialBlockSize();
+    const std::size_t n = BlockSize(rec);
     TTimeStamp second = target.cursor;
     AddUnits(second, kDivisions[kFinestUnit], 2);
     const bool beginBeforeCursor = EventSteps(rec.Event(3)) < t;
@@ -206,7 +214,7 @@ EditResult ShiftEvents(TRecording& rec, const EditTarget& target, int division, 
     if (value == 0 || division < 2 || division > 9) return result;
     const std::int64_t shift = value * DivisionSteps(division);
     const std::int64_t t = StampSteps(target.cursor);
-    const std::size_t n = rec.InitialBlockSize();
+    const std::size_t n = BlockSize(rec);
     // The initial block (records 3..n + 2) stays where it is.
     const std::size_t firstMovable = n + 3;
     if (rec.Count() < 2 * n + 2) return result;
@@ -260,9 +268,7 @@ EditResult AddMessage(TRecording& rec, int m) {
     EditResult result;
     if (rec.Count() < 3 || m <= 0 || m > int(kMessageNumberMask) || FirstRecordOf(rec, m) != 0) return result;
     if (!FitsWith(rec, 2, result)) return result;
-    const std::int64_t begin = EventSteps(rec.Event(3));
-    std::size_t last = 3;
-    while (last < rec.Count() && EventSteps(rec.Event(last + 1)) == begin) ++last;
+    const std::size_t last = BlockSize(rec) + 2;
     std::size_t at = 3;
     while (at <= last && MessageNumber(rec.Event(at)) < m) ++at;
     const std::size_t following = last + 1 - at;  // block records after the new one
@@ -309,7 +315,7 @@ std::string PeriodDurationText(const TRecording& rec, int m, const TTimeStamp& c
     const std::int64_t v = d % kStepsPerSecond;
     const std::int64_t values[5] = {s / 3600, s % 3600 / 60, s % 60, v / 100, v % 100 * 10};
     const char* units[5] = {"Stunden", "Minuten", "Sekunden", "Millisekunden", "Mikrosekunden"};
-    const std::size_t n = rec.InitialBlockSize();
+    const std::size_t n = BlockSize(rec);
     // B after the initial block (records 3..n + 2): the period did not begin at the file begin.
     const bool afterBegin = b > n + 2;
     const bool compact = endFound && afterBegin;

@@ -29,6 +29,10 @@ struct EditResult {
     std::string refusal;  // the message when the command was refused; empty otherwise
 };
 
+// The size n of the initial block (records 3 on with the time of record 3) and of the final
+// block (the last n records).
+std::size_t BlockSize(const TRecording& recording);
+
 // The text of a refused edit whose result would exceed the capacity.
 std::string CapacityRefusalText(std::size_t needed);
 

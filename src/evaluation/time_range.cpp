@@ -134,9 +134,8 @@ bool ApplyFileLimits(TRecording& rec, const TimeRange& range) {
     const std::int64_t b = StampSteps(ToSecond(range.begin));
     const std::int64_t e = StampSteps(ToSecond(range.end));
     const std::int64_t delta = b - EventSteps(rec.Event(f));
-    const std::int64_t first = EventSteps(rec.Event(3));
-    std::size_t m = 0;
-    while (3 + m <= rec.Count() && EventSteps(rec.Event(3 + m)) == first) ++m;
+    const std::size_t m = BlockSize(rec);
+    if (m == 0) return false;
     std::size_t v = f;
     while (v <= rec.Count() && EventSteps(rec.Event(v)) + delta < e) ++v;
     const bool cut = EventSteps(rec.Event(rec.Count())) + delta > e;
