@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "project/recording_event.h"
+
 namespace ovis {
 
 namespace {
@@ -46,7 +48,8 @@ std::vector<OnlineEvent> DecodeOnline(std::span<const std::uint8_t> received, co
     };
     if (code == reply::kAllLevels || code == reply::kAllLevelsAsked) {
         const std::size_t receivedBits = payload.size() * 8;
-        const std::size_t last = std::min<std::size_t>(std::size_t(std::max(targets.messageCount, 0)), receivedBits);
+        const std::size_t last = std::min({std::size_t(std::clamp(targets.messageCount, 0, int(kMessageNumberMask))),
+                                           receivedBits});
         for (std::size_t m = 1; m <= last; ++m) {
             const auto mask = std::uint8_t(0x80 >> ((m - 1) % 8));
             emit(int(m), (payload[(m - 1) / 8] & mask) != 0);

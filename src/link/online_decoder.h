@@ -32,7 +32,7 @@ struct OnlineTargets {
 // Decodes the telegram `received` (address, reply code, payload). Every item becomes the current
 // event in turn; the items are returned in order. Only received bytes are read: a reply-6 or
 // reply-12 item needs its two message bytes, a reply 7 or 20 yields the messages whose bits
-// arrived, and nothing at all when N is 0. Items of message numbers outside 1..N change neither
+// arrived (numbers up to 1023, the messages a telegram can name), and nothing at all when N is 0. Items of message numbers outside 1..N change neither
 // the analyser's states nor the visualisation's queue.
 std::vector<OnlineEvent> DecodeOnline(std::span<const std::uint8_t> received, const OnlineTargets& targets,
                                       OnlineEvent& current);

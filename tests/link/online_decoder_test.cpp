@@ -57,6 +57,14 @@ TEST(DecodeOnline, ItemsOfEachReply) {
     for (const auto& c : cases) EXPECT_EQ(Decode(c.telegram, c.n), c.items) << c.what;
 }
 
+TEST(DecodeOnline, AllLevelsEndAtMessage1023WhenNIsLarger) {
+    std::vector<std::uint8_t> telegram{1, 7};
+    telegram.resize(2 + 130, 0xFF);  // 1040 bits
+    const auto items = Decode(telegram, 1051);
+    ASSERT_EQ(items.size(), 1023u);
+    EXPECT_EQ(items.back(), (Item{1023, true}));
+}
+
 class DecodeOnlineTargets : public testing::Test {
 protected:
     OnlineStateTable states;
