@@ -35,6 +35,12 @@ void AnalyserOnlineModel::SetTakt(bool on, std::int64_t nowMs) {
     if (on) deadline_ = nowMs + kTaktMs;
 }
 
+void AnalyserOnlineModel::SetColumns(int columns) {
+    columns_ = std::clamp(columns, 1, kAnalyserMaxColumns);
+    cursor_ = std::min(cursor_, columns_);
+    for (int column = 1; column <= columns_; ++column) changed_.push_back(column);
+}
+
 std::vector<int> AnalyserOnlineModel::TakeChangedColumns() {
     std::vector<int> columns;
     columns.swap(changed_);

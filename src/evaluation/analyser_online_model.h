@@ -32,6 +32,9 @@ public:
     void SetTakt(bool on, std::int64_t nowMs);
     bool Takt() const { return takt_; }
     void ToggleRunning() { running_ = !running_; }
+    // A new column count N (the window was maximised or restored): the cursor stays within N and
+    // every column is to be repainted.
+    void SetColumns(int columns);
     bool Running() const { return running_; }
 
     const AnalyserRows& Rows() const { return rows_; }

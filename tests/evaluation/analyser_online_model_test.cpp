@@ -46,6 +46,21 @@ TEST(AnalyserOnlineModel, StopKeepsTheCursorAndTaktStepsAboutOncePerSecond) {
     EXPECT_TRUE(model.Tick(5002, states)) << "every tick steps without Takt";
 }
 
+TEST(AnalyserOnlineModel, FewerColumnsPullTheCursorInAndRepaintEveryColumn) {
+    AnalyserOnlineModel model(TwoRows(), 110);
+    OnlineStateTable states;
+    for (int k = 0; k < 99; ++k) model.Step(states);
+    ASSERT_EQ(model.Cursor(), 100);
+    model.TakeChangedColumns();
+    model.SetColumns(60);
+    EXPECT_EQ(model.Cursor(), 60);
+    EXPECT_EQ(model.TakeChangedColumns().size(), 60u);
+    model.Step(states);
+    EXPECT_EQ(model.Cursor(), 1) << "the sweep wraps at the new N";
+    model.SetColumns(80);
+    EXPECT_EQ(model.Cursor(), 1) << "more columns keep the cursor";
+}
+
 TEST(OnlineEventText, NameAndActivity) {
     EXPECT_EQ(OnlineEventText("Pumpe", {3, true, 0}), " Pumpe  aktiv");
     EXPECT_EQ(OnlineEventText("Pumpe", {3, false, 0}), " Pumpe  inaktiv");

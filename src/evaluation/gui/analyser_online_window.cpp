@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "evaluation/analyser_cells.h"
+#include "evaluation/analyser_navigation.h"
 #include "evaluation/gui/analyser_diagram.h"
 #include "evaluation/gui/analyser_names.h"
 #include "platform/gui/text_conversion.h"
@@ -22,10 +23,13 @@ class OnlineChart : public QWidget {
 public:
     explicit OnlineChart(const AnalyserOnlineModel& model, QWidget* parent) : QWidget(parent), model_(model) {
         setObjectName("Diagramm");
-        setFixedSize(AnalyserNames::kWidth + model.Columns() * kCellWidth,
-                     DiagramImageHeight(model.Rows().DiagramRows()));
+        FitColumns();
     }
     // Repaints the cells of `column` (1-based).
+    void FitColumns() {
+        setFixedSize(AnalyserNames::kWidth + model_.Columns() * kCellWidth,
+                     DiagramImageHeight(model_.Rows().DiagramRows()));
+    }
     void UpdateColumn(int column) {
         update(QRect(AnalyserNames::kWidth + (column - 1) * kCellWidth, 0, kCellWidth, height()));
     }
@@ -101,7 +105,7 @@ TFormAnalyserOnline::TFormAnalyserOnline(OnlineSource& source, AnalyserRows rows
     add(ansicht, QStringLiteral("St&art/Stop"), "StartStop1", QKeySequence(Qt::CTRL | Qt::Key_P),
         [this] { StartStop1Click(); });
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
-    add(help, QStringLiteral("&Hilfe"), "Hilfe1", {}, [this] {
+    add(help, QStringLiteral("&Hilfe"), "Hilfe1", QKeySequence(Qt::Key_F1), [this] {
         if (showHelp) showHelp(kOnlineHelpContext);
     });
 
@@ -164,6 +168,23 @@ void TFormAnalyserOnline::Takt1Click() {
 }
 
 void TFormAnalyserOnline::StartStop1Click() { model_.ToggleRunning(); }
+
+void TFormAnalyserOnline::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !screen()) return;
+    const bool maximised = isMaximized();
+    if (maximised) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(kNormalWidth, kNormalHeight);
+    }
+    const int columns = ColumnsForWindow(maximised, screen()->geometry().width());
+    if (columns == model_.Columns()) return;
+    model_.SetColumns(columns);
+    chart_->FitColumns();
+    chart_->update();
+}
 
 void TFormAnalyserOnline::closeEvent(QCloseEvent* event) {
     if (!ended_) {

@@ -50,6 +50,8 @@ public:
     std::function<void()> onClosed;
 
 protected:
+    // Maximised, N follows the screen width (60, 80 or 110 columns); restored, the fixed size and 60.
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -122,6 +122,7 @@ void ApplicationWindows::OpenOnlineAnalyser() {
         if (folder == onlineFolder_) return;
         onlineFolder_ = folder;
         reconnectAnalyser_ = true;
+        reconnectMaximised_ = window->isMaximized();
         window->close();
     };
     window->onClosed = [this] {
@@ -133,7 +134,10 @@ void ApplicationWindows::OpenOnlineAnalyser() {
     onlineAnalyserLink_->Attach();
     mainForm_->Model().OnlineAnalyserOpenChanged(true);
     mainForm_->RefreshStates();
-    window->show();
+    if (std::exchange(reconnectMaximised_, false))
+        window->showMaximized();
+    else
+        window->show();
 }
 
 void ApplicationWindows::OpenCounterWindow() {

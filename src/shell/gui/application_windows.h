@@ -136,6 +136,7 @@ private:
     QPointer<TFormCounterOnline> counterOnline_;
     int onlineFolder_ = 0;          // the folder chosen last in "Ordner:"
     bool reconnectAnalyser_ = false;  // a folder change closes and reconnects
+    bool reconnectMaximised_ = false;  // and keeps the maximised state
 };
 
 }  // namespace ovis::gui

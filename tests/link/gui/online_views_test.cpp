@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "evaluation/analyser_navigation.h"
 #include "evaluation/gui/analyser_online_window.h"
 #include "link/gui/Zel_CounterOnline.h"
 #include "link/interface_commands.h"
@@ -126,6 +127,22 @@ private slots:
         QCOMPARE(form->Model().Cursor(), 2);
         QVERIFY(!form->Action("Speichern")->isEnabled());
         QVERIFY(!form->Action("ZoomIn")->isEnabled());
+        form->close();
+    }
+
+    void maximisedTheColumnsFollowTheScreenWidth() {
+        OnlineRig r;
+        auto* form = new gui::TFormAnalyserOnline(r.source, Rows(), {"Alle Meldungen"}, 0,
+                                                  [](int) { return std::string(); });
+        form->show();
+        QCOMPARE(form->Model().Columns(), 60);
+        form->showMaximized();
+        QTRY_VERIFY(form->isMaximized());
+        QCOMPARE(form->Model().Columns(), ColumnsForWindow(true, form->screen()->geometry().width()));
+        form->showNormal();
+        QTRY_COMPARE(form->Model().Columns(), 60);
+        QCOMPARE(form->size(), QSize(gui::TFormAnalyserOnline::kNormalWidth, gui::TFormAnalyserOnline::kNormalHeight));
+        QCOMPARE(form->Action("Hilfe1")->shortcut(), QKeySequence(Qt::Key_F1));
         form->close();
     }
 
