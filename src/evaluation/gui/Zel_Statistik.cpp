@@ -205,7 +205,8 @@ QWidget* TFormStatistik::BuildPage(int tab) {
 
     page.chart = new StatisticsChart(widget);
     grid->addWidget(page.chart, 2, 0, 1, 2);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(1, 3);
+    grid->setRowStretch(2, 2);
     return widget;
 }
 
