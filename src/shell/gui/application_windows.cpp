@@ -258,6 +258,8 @@ void ApplicationWindows::Evaluate(EvaluationWindowMode mode, int folder, const s
         Analyser().OpenFile(folder, file);
     } else if (mode == EvaluationWindowMode::Statistics) {
         TFormStatistik& window = Statistik();
+        // An open statistics window asks about its changes first; Cancel keeps it on its file.
+        if (window.isVisible() && !window.close()) return;
         if (window.OpenFile(folder, file, store_.ProjectDirectory(), Interface().FileBeginDate())) {
             window.show();
             window.raise();
