@@ -11,6 +11,7 @@
 #include "fuzz/project_files.h"
 #include "link/frame_code.h"
 #include "link/relay_record.h"
+#include "project/statistics_file.h"
 #include "records/io_error.h"
 #include "shell/demo_project.h"
 #include "support/scripted_dialogs.h"
@@ -169,6 +170,14 @@ void WriteRecordingSeeds(const fs::path& root) {
     const Bytes file = EncodeRecords(events.data(), events.size());
     input.insert(input.end(), file.begin(), file.end());
     analyser.Add(input);
+
+    // The statistics: the defaults with entries on every tab, then the recording.
+    SeedFolder statistics(root, "statistics_fuzzer");
+    TStatistikRecord settings = DefaultStatistikRecord("01.03.2008");
+    settings.Zeile[0].Von[1] = "01.03.2008", settings.Zeile[0].Bis[1] = "02.03.2008";
+    settings.Zeile[0].Von[2] = "08:00:00", settings.Zeile[0].Bis[2] = "12:00:00";
+    settings.Zeile[0].Von[3] = "0", settings.Zeile[0].Bis[3] = "10";
+    statistics.Add(EncodeRecords(&settings, 1) + file);
 }
 
 // What the Interface sends for the evaluation window: a directory of three units, replies with

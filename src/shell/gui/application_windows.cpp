@@ -8,6 +8,7 @@
 #include "evaluation/gui/analyser_online_window.h"
 #include "evaluation/gui/analyser_opener.h"
 #include "evaluation/gui/Zel_Analyser.h"
+#include "evaluation/gui/Zel_Statistik.h"
 #include "evaluation/gui/Zel_Auswahl.h"
 #include "led/gui/Zel_Tabelle.h"
 #include "link/configuration_image_transfer.h"
@@ -257,10 +258,29 @@ TFormInterface& ApplicationWindows::Interface() {
 }
 
 void ApplicationWindows::Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file) {
-    if (mode == EvaluationWindowMode::DataUnits || mode == EvaluationWindowMode::Analyser)
+    if (mode == EvaluationWindowMode::DataUnits || mode == EvaluationWindowMode::Analyser) {
         Analyser().OpenFile(folder, file);
-    else
+    } else if (mode == EvaluationWindowMode::Statistics) {
+        TFormStatistik& window = Statistik();
+        // An open statistics window asks about its changes first; Cancel keeps it on its file.
+        if (window.isVisible() && !window.close()) return;
+        if (window.OpenFile(folder, file, store_.ProjectDirectory(), Interface().FileBeginDate())) {
+            window.show();
+            window.raise();
+        }
+    } else {
         dialogs_.Information(kLaterVersionNote);
+    }
+}
+
+TFormStatistik& ApplicationWindows::Statistik() {
+    if (!statistik_) {
+        statistikDialogs_ = std::make_unique<QtDialogs>();
+        statistik_ = std::make_unique<TFormStatistik>(store_.Tables(), *statistikDialogs_);
+        statistikDialogs_->SetParent(statistik_.get());
+        statistik_->showHelp = [this](int context) { mainForm_->ShowHelp(context); };
+    }
+    return *statistik_;
 }
 
 AnalyserOpener& ApplicationWindows::Analyser() {

@@ -38,6 +38,7 @@ class TFormInterface;
 class AnalyserOpener;
 class TFormAnalyserOnline;
 class TFormCounterOnline;
+class TFormStatistik;
 }  // namespace ovis::gui
 
 namespace ovis {
@@ -82,6 +83,8 @@ public:
 
     // Opens the analyser on recording files, created at its first use.
     AnalyserOpener& Analyser();
+    // The statistics window, created at its first use and then kept.
+    TFormStatistik& Statistik();
 
     // OpenEditors, for "Neukonfiguration"
     bool IsOpen(EditorKind editor) const override;
@@ -100,7 +103,8 @@ private:
     void CreateOnlineStream();
     void OpenOnlineAnalyser();
     void OpenCounterWindow();
-    // "Datei auswerten" of the evaluation window: the analyser for modes 1 and 2.
+    // "Datei auswerten" of the evaluation window: the analyser for modes 1 and 2, the statistics
+    // for mode 3 with the file's begin date.
     void Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file);
 
     ProjectStore& store_;
@@ -128,6 +132,8 @@ private:
     std::unique_ptr<TRecording> recording_;  // the recording the analyser shows
     std::unique_ptr<QtDialogs> analyserDialogs_;
     std::unique_ptr<AnalyserOpener> analyser_;
+    std::unique_ptr<QtDialogs> statistikDialogs_;
+    std::unique_ptr<TFormStatistik> statistik_;
     ClockSetting clockSetting_;
     std::unique_ptr<OnlineStream> online_;
     std::unique_ptr<OnlineAnalyserLink> onlineAnalyserLink_;

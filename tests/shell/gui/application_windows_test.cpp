@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTableView>
@@ -13,6 +14,9 @@
 #include "link/configuration_image_sources.h"
 #include "link/image_memory.h"
 #include "evaluation/gui/Zel_Analyser.h"
+#include "evaluation/gui/Zel_Statistik.h"
+#include "evaluation/recording_events.h"
+#include "project/statistics_file.h"
 #include "evaluation/gui/analyser_online_window.h"
 #include "evaluation/gui/analyser_opener.h"
 #include "link/gui/Zel_Interface.h"
@@ -319,6 +323,36 @@ private slots:
         window.close();
         QVERIFY(!p.Main().Model().EditorOpen(EditorSlot::EvaluationWindow));
         qunsetenv("OVIS_COM1");
+    }
+
+    // "Statistik" opens the evaluation window in mode 3; "Datei auswerten" shows the statistics on
+    // the "Meldung" tab with the file's begin date as the default date filter.
+    void theStatisticsOpenFromTheEvaluationWindow() {
+        Program p;
+        p.OpenDemo();
+        const std::filesystem::path project = p.store->ProjectDirectory();
+        std::filesystem::remove(project / kStatisticsFileName);
+        auto records = test::CreatedDayFile(3, 5, 7);
+        records.insert(records.begin() + 5, {test::MakeEvent(2, true, {5, 7, 9}), test::MakeEvent(2, false, {5, 7, 10})});
+        test::WriteRecordingFile(project / "Daten" / "Datenerfassung" / "Antriebe" / "Woche.ofa", records);
+
+        p.Main().Action(MenuCommand::Statistik)->trigger();
+        gui::TFormInterface& window = p.windows->Interface();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.Mode(), EvaluationWindowMode::Statistics);
+        window.Tree()->setCurrentItem(window.Tree()->findItems("Antriebe", Qt::MatchExactly | Qt::MatchRecursive).front());
+        QCOMPARE(window.Grid()->item(0, 0)->text(), QString("Woche"));
+        window.Grid()->setCurrentCell(0, 0);
+        window.DateiAuswertenClick();
+        QCOMPARE(window.FileBeginDate(), std::string("07.05.2008"));
+        gui::TFormStatistik& statistik = p.windows->Statistik();
+        QVERIFY(statistik.isVisible());
+        QCOMPARE(statistik.windowTitle(), QString("Statistik     Datei : Woche"));
+        QCOMPARE(statistik.Tabs()->currentIndex(), 0);
+        QCOMPARE(statistik.Settings().Record().Zeile[kDateFilterRow].Von[0], "07.05.2008");
+        QVERIFY(std::filesystem::exists(project / kStatisticsFileName));
+        statistik.close();
+        window.close();
     }
 
     void theDemoConfiguresFromTheMainWindow() {
