@@ -26,7 +26,7 @@ const std::vector<IoReportColumn>& Columns() {
         {io_column::kOnDelay, {"Ein-V.", 6, false, A::Right}, true},
         {io_column::kUnit, {"Einheit", 7, false, A::Left}, true},
         {io_column::kOffDelay, {"Aus-V.", 6, false, A::Right}, true},
-        {io_column::kRecord, {"Speichern", 12, false, A::Left}, true},
+        {io_column::kRecord, {"Speichern", 15, false, A::Left}, true},
     };
     return columns;
 }
