@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/damaged_files.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -42,6 +43,19 @@ TEST(OvisctlReport, UsageErrorsAndMissingProgram) {
     EXPECT_EQ(missing.output, "Das Programm \"Fehlt\" existiert nicht.\n");
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_FALSE(std::filesystem::exists(base.base.path() / "r.pdf"));
+}
+
+TEST(OvisctlReport, AnUnreadableTableIsRefusedNotPrintedEmpty) {
+    for (const test::DamageCase& damage : test::kUnopenableFiles) {
+        SCOPED_TRACE(damage.name);
+        DemoBase base;
+        if (!test::MakeDamaged(base.demo / "IO.ofd", damage.damage)) continue;
+        const std::filesystem::path pdf = base.base.path() / "r.pdf";
+        const auto run = test::Ovisctl("report " + Quoted(base.demo) + " io --pdf " + Quoted(pdf));
+        EXPECT_EQ(run.exitCode, 2) << run.output;
+        EXPECT_NE(run.output.find("IO.ofd"), std::string::npos) << run.output;
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
 }
 
 #ifdef OVISCTL_REPORT_PDF

@@ -190,7 +190,8 @@ EditorHooks ApplicationWindows::HooksFor(EditorSlot slot) {
                 mainForm_->EditorClosed(slot);
                 mainForm_->activateWindow();
             },
-            [this](int context) { mainForm_->ShowHelp(context); }};
+            [this](int context) { mainForm_->ShowHelp(context); },
+            {}};
 }
 
 TFormKlPlan& ApplicationWindows::KlPlan() {

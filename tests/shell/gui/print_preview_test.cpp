@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 
