@@ -91,7 +91,7 @@ private:
     }
 
     void Place(const ReportPicture& picture, std::size_t index) {
-        if (picture.width <= 0 || picture.height <= 0) return;
+        if (!PictureComplete(picture)) return;
         double width = width_;
         double height = width * picture.height / picture.width;
         const double bodyHeight = bodyBottom_ - bodyTop_;
@@ -222,6 +222,11 @@ std::vector<int> ColumnWidths(const std::vector<ReportColumn>& columns, int line
         widths[c] = std::max(widths[c], share);
     }
     return widths;
+}
+
+bool PictureComplete(const ReportPicture& picture) {
+    return picture.width > 0 && picture.height > 0 &&
+           picture.pixels.size() == std::size_t(picture.width) * std::size_t(picture.height);
 }
 
 PageSize OrientedPage(PageSize paper, ReportOrientation orientation) {

@@ -49,6 +49,9 @@ struct ReportLayout {
 
 ReportLayout LayoutReport(const Report& report, PageSize page);
 
+// Whether a picture holds a pixel for every place of its size; any other is left out.
+bool PictureComplete(const ReportPicture& picture);
+
 // The page of a report's orientation with the size of `paper` (either orientation).
 PageSize OrientedPage(PageSize paper, ReportOrientation orientation);
 

@@ -166,6 +166,28 @@ TEST(ReportLayout, PicturesAreScaledToTheWidthAndMovedToAFreshPage) {
     EXPECT_NEAR(picture->height, picture->width * 700 / 1100, 1e-6);
 }
 
+TEST(ReportLayout, APictureWithoutAPixelForEveryPlaceIsLeftOut) {
+    struct Case {
+        ReportPicture picture;
+        bool placed;
+    };
+    const Case cases[] = {
+        {{3, 2, std::vector<std::uint32_t>(6)}, true},
+        {{3, 2, std::vector<std::uint32_t>(5)}, false},
+        {{3, 2, std::vector<std::uint32_t>(7)}, false},
+        {{0, 2, {}}, false},
+        {{-3, -2, std::vector<std::uint32_t>(6)}, false},
+    };
+    for (const Case& c : cases) {
+        Report report;
+        report.blocks.emplace_back(c.picture);
+        const ReportLayout layout = LayoutReport(report, kA4Portrait);
+        const bool placed = std::any_of(layout.pages[0].items.begin(), layout.pages[0].items.end(),
+                                        [](const LayoutItem& i) { return i.kind == LayoutItemKind::Picture; });
+        EXPECT_EQ(placed, c.placed) << c.picture.width << "x" << c.picture.height << " " << c.picture.pixels.size();
+    }
+}
+
 TEST(ReportLayout, AnEmptyReportIsOneFramedPage) {
     Report report;
     report.title = "Leer";

@@ -62,6 +62,7 @@ void PaintPage(QPainter& painter, const PageMapping& map, const LayoutPage& page
             case LayoutItemKind::Rule: painter.drawLine(rect.topLeft(), rect.topRight()); break;
             case LayoutItemKind::Picture: {
                 const auto& picture = std::get<ReportPicture>(report.blocks.at(item.block));
+                if (!PictureComplete(picture)) break;
                 const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                                    picture.height, picture.width * 4, QImage::Format_ARGB32);
                 painter.drawImage(rect, image);

@@ -72,6 +72,15 @@ private slots:
         // One page object per page of the layout.
         QCOMPARE(int(pdf->count("/Type /Page\n")), int(LayoutReport(PlanOf(250), kA4Portrait).pages.size()));
     }
+
+    void pdfCarriesPictures() {
+        Report report;
+        report.title = "Analyser";
+        report.blocks.emplace_back(ReportPicture{2, 2, {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000}});
+        const auto pdf = ReportPdf(report);
+        QVERIFY(pdf);
+        QVERIFY(pdf->contains("/Subtype /Image"));
+    }
 };
 
 QTEST_MAIN(ReportPreviewTest)
