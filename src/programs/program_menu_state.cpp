@@ -20,6 +20,7 @@ ProgramMenuState ComputeProgramMenuState(const ProgramMenuInputs& in) {
     switch (in.page) {
         case ProgramPage::Program:
             state.save = true;
+            state.print = true;
             state.saveAs = in.mainProgramExists;
             state.edit = in.grid;
             state.editors = true;

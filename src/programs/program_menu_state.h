@@ -12,6 +12,7 @@ struct ProgramMenuState {
     bool save = false;    // "Speichern"
     bool saveAs = false;  // "Speichern unter..."
     bool remove = false;  // "Löschen..."
+    bool print = false;   // "Drucken...": the report of the open program
     EditorMenuState edit;
     // Choosers and the delay editor may be shown (program page only).
     bool editors = false;

@@ -2,7 +2,7 @@
 
 namespace ovis {
 
-PrintItemState ComputePrintItem(bool tablePrintsReport) { return {tablePrintsReport, false}; }
+PrintItemState ComputePrintItem(bool tablePrintsReport) { return {tablePrintsReport, tablePrintsReport}; }
 
 EditorMenuState ComputeMenuState(const MenuStateInputs& in) {
     EditorMenuState state;

@@ -31,7 +31,7 @@ struct MenuStateInputs {
 EditorMenuState ComputeMenuState(const MenuStateInputs& in);
 
 // "Drucken..." in the "&Datei" menu. The shared editor pattern keeps it hidden and disabled; an
-// editor whose table prints a report shows it, disabled while the reports are not built.
+// editor whose table prints a report shows and enables it.
 struct PrintItemState {
     bool visible = false;
     bool enabled = false;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "project/project_store.h"
+#include "tables/io_cell_text.h"
 #include "tables/io_columns.h"
 #include "tables/table_save_checks.h"
 
@@ -13,8 +14,6 @@ constexpr std::array<const char*, 7> kKinds{"AC", "DC", "Taste", "Relais", "LED"
 constexpr std::array<const char*, 4> kUnits{"Milli", "Sek", "Min", "Std"};
 constexpr std::array<const char*, 2> kLevels{"High", "Low"};
 constexpr const char* kNotRecorded = " nicht speichern";
-
-std::string NumberWithBlanks(int value) { return (value < 10 ? "  " : " ") + std::to_string(value); }
 
 std::string WithBlanks(std::string_view text, int blanks) { return std::string(std::size_t(blanks), ' ') + std::string(text); }
 
@@ -62,23 +61,7 @@ std::optional<ModuleType> IoTablePlugin::ModuleTypeOf(const TIoRecord& row) cons
 
 std::string IoTablePlugin::CellText(std::size_t index, int column) const {
     const TIoRecord& row = Rows().Row(index);
-    const bool delayed = row.EinVerzoegerung != 0 || row.AusVerzoegerung != 0;
-    switch (column) {
-        case io_column::kName: return row.Bezeichnung.str();
-        case io_column::kModule: return NumberWithBlanks(row.Modul);
-        case io_column::kTerminal: return IoDesignation(ModuleTypeOf(row), row);
-        case io_column::kLevel: {
-            TerminalSelection t = TerminalOf(row);
-            return t.kind == TerminalSelection::Kind::Single ? " " + row.Pegel[t.entry - 1].str() : "";
-        }
-        case io_column::kKind: return " " + row.Typ.str();
-        case io_column::kOnDelay: return std::to_string(row.EinVerzoegerung);
-        case io_column::kUnit: return delayed ? " " + row.Einheit.str() : "";
-        case io_column::kOffDelay: return std::to_string(row.AusVerzoegerung);
-        case io_column::kRecord:
-            return row.Erfassung ? store_.Tables().parameters.Record().Ordner[kAllMessagesFolder].str() : "";
-        default: return "";
-    }
+    return IoCellText(row, column, ModuleTypeOf(row), store_.Tables().parameters.Record().Ordner[kAllMessagesFolder].str());
 }
 
 CellAction IoTablePlugin::ClickAction(MouseButton button, int column) const {
@@ -99,7 +82,7 @@ std::vector<std::string> IoTablePlugin::ChooserItems(const TIoRecord& cursorRow,
     switch (column) {
         case io_column::kModule: {
             std::vector<std::string> items;
-            for (int m = 1; m <= kPanelModules; ++m) items.push_back(" " + NumberWithBlanks(m));
+            for (int m = 1; m <= kPanelModules; ++m) items.push_back(" " + ModuleNumberText(m));
             return items;
         }
         case io_column::kLevel:

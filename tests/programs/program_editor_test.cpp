@@ -361,18 +361,18 @@ TEST_F(ProgramEditorTest, PageMenusEnableTheFileCommandsByPage) {
     SetLines({Line("A")});
     E().MoveCursor(0, col::kName, false);
     const ProgramMenuState program = E().PageMenu(ProgramPage::Program, "Sub");
-    EXPECT_TRUE(program.save && program.saveAs && program.editors);
+    EXPECT_TRUE(program.save && program.saveAs && program.editors && program.print);
     EXPECT_FALSE(program.open || program.remove);
     EXPECT_TRUE(program.edit.copyMessages && program.edit.newMessage);
 
     ProgramMenuState selection = E().PageMenu(ProgramPage::Selection, "Sub");
     EXPECT_TRUE(selection.open && selection.remove);
-    EXPECT_FALSE(selection.save || selection.saveAs || selection.editors);
+    EXPECT_FALSE(selection.save || selection.saveAs || selection.editors || selection.print);
     EXPECT_EQ(selection.edit, (EditorMenuState{.copyNames = true}));
     EXPECT_FALSE(E().PageMenu(ProgramPage::Selection, "Main").remove);
 
     const ProgramMenuState io = E().PageMenu(ProgramPage::Io, "Sub");
-    EXPECT_FALSE(io.open || io.remove || io.save);
+    EXPECT_FALSE(io.open || io.remove || io.save || io.print);
     EXPECT_EQ(io.edit, (EditorMenuState{.copyNames = true}));
 
     std::filesystem::remove(ProgramFilePath(Dir(), "Main"));

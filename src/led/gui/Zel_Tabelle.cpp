@@ -61,7 +61,7 @@ TFormTabelle::TFormTabelle(ProjectStore& store, Dialogs& dialogs, FontRasterizer
 TFormTabelle::TFormTabelle(std::unique_ptr<LedEditor> led, ProjectStore& store, Dialogs& dialogs, TabelleHooks hooks,
                            QWidget* parent)
     : TableEditorWindow(led->Table(), TabelleLayout(),
-                        EditorHooks{[this] { Closed(); }, hooks.editor.showHelp}, parent),
+                        EditorHooks{[this] { Closed(); }, hooks.editor.showHelp, {}}, parent),
       led_(std::move(led)),
       store_(store),
       dialogs_(dialogs),

@@ -268,6 +268,7 @@ void TFormProgramm::UpdatePageMenus() {
     SaveAction()->setEnabled(state.save);
     saveAs_->setEnabled(state.saveAs);
     delete_->setEnabled(state.remove);
+    PrintAction()->setEnabled(state.print);
     UndoAction()->setEnabled(state.edit.undo);
     CutAction()->setEnabled(state.edit.cutNames);
     CopyAction()->setEnabled(state.edit.copyNames);

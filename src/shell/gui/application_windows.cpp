@@ -25,6 +25,11 @@
 #include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
 #include "records/typed_file.h"
+#include "reports/gui/report_preview.h"
+#include "reports/io_report.h"
+#include "reports/program_report.h"
+#include "reports/report_date.h"
+#include "shell/gui/report_printer.h"
 #include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
@@ -190,12 +195,15 @@ EditorHooks ApplicationWindows::HooksFor(EditorSlot slot) {
                 mainForm_->EditorClosed(slot);
                 mainForm_->activateWindow();
             },
-            [this](int context) { mainForm_->ShowHelp(context); }};
+            [this](int context) { mainForm_->ShowHelp(context); },
+            {}};
 }
 
 TFormKlPlan& ApplicationWindows::KlPlan() {
+    EditorHooks editor = HooksFor(EditorSlot::IoEditor);
+    editor.print = [this] { PrintIoReport(); };
     return EditorOnce(klPlan_, klPlanDialogs_, store_,
-                      KlPlanHooks{HooksFor(EditorSlot::IoEditor),
+                      KlPlanHooks{std::move(editor),
                                   [this](std::size_t rows) {
                                       mainForm_->InterfaceTableSaved(rows);
                                       ProgramPagesChanged();
@@ -215,7 +223,23 @@ TFormTimer& ApplicationWindows::Timer() {
 }
 
 TFormProgramm& ApplicationWindows::Programm() {
-    return EditorOnce(programm_, programmDialogs_, store_, trash_, HooksFor(EditorSlot::ProgramEditor));
+    EditorHooks editor = HooksFor(EditorSlot::ProgramEditor);
+    editor.print = [this] { PrintProgramReport(); };
+    return EditorOnce(programm_, programmDialogs_, store_, trash_, std::move(editor));
+}
+
+void ApplicationWindows::PrintIoReport() {
+    const ProjectTables& tables = store_.Tables();
+    const Report report = IoReport(tables.io, tables.parameters.Record(), store_.CurrentProjectName(),
+                                   ReportDate(clock_.Now()));
+    ShowReportPreview(report, ReportPrinter(), *klPlanDialogs_, klPlan_.get());
+}
+
+void ApplicationWindows::PrintProgramReport() {
+    const ProjectTables& tables = store_.Tables();
+    const Report report = ProgramReport(tables.program.lines, tables.program.name, store_.CurrentProjectName(),
+                                        ReportDate(clock_.Now()));
+    ShowReportPreview(report, ReportPrinter(), *programmDialogs_, programm_.get());
 }
 
 void ApplicationWindows::ProgramPagesChanged() {

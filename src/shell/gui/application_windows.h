@@ -99,6 +99,9 @@ private:
     EditorHooks HooksFor(EditorSlot slot);
     // Another editor saved: the program editor's pages show its table.
     void ProgramPagesChanged();
+    // "Drucken..." of the I/O and the program editor: the preview of their report.
+    void PrintIoReport();
+    void PrintProgramReport();
     // The online views: the analyser of the chosen folder and the counter window.
     void CreateOnlineStream();
     void OpenOnlineAnalyser();

@@ -23,7 +23,7 @@ class TerminalPanelWidget;
 EditorWindowLayout KlPlanLayout();
 
 struct KlPlanHooks {
-    EditorHooks editor;                        // window closed, help
+    EditorHooks editor;                        // window closed, help, "Drucken..."
     std::function<void(std::size_t rows)> saved;  // after every successful save, with the row count
 };
 

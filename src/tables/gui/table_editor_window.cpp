@@ -69,6 +69,10 @@ void TableEditorWindow::BuildMenus() {
     const PrintItemState printState = model_.PrintItem();
     print_->setVisible(printState.visible);
     print_->setEnabled(printState.enabled);
+    connect(print_, &QAction::triggered, this, [this] {
+        grid_->HideEditors();
+        if (hooks_.print) hooks_.print();
+    });
     fileMenu_->addSeparator();
     close_ = fileMenu_->addAction(QStringLiteral("Schließen"), this, &TableEditorWindow::SchliessenClick);
 

@@ -28,6 +28,7 @@ struct EditorWindowLayout {
 struct EditorHooks {
     std::function<void()> closed;               // the window was closed (its EditorOpenFlags entry)
     std::function<void(int context)> showHelp;  // opens the help page of a context number
+    std::function<void()> print;                // "Drucken...": the preview of the table's report
 };
 
 class TableEditorWindow : public QWidget {

@@ -49,7 +49,7 @@ struct Editor : test::CounterTimerProject {
         WriteProgram("Neben", {Line(0, "Summer", "Alarm")});
         tables->program.Load(ProjectDir(kName), "Main");
         window = std::make_unique<TFormProgramm>(
-            store, dialogs, trash, EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }});
+            store, dialogs, trash, EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }, {}});
         window->OpenEditor();
         if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the editor window was not exposed");
     }

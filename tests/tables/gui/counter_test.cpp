@@ -27,7 +27,7 @@ struct Editor : test::CounterTimerProject {
     int savedCalls = 0;
     std::vector<int> helpContexts;
     TFormCounter window{store, dialogs,
-                        CounterHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }},
+                        CounterHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }, {}},
                                      [this] { ++savedCalls; }}};
 
     explicit Editor(std::initializer_list<TCounterRecord> rows = {}) {

@@ -31,7 +31,7 @@ struct Editor : test::GroupProject {
     int savedCalls = 0;
     std::vector<int> helpContexts;
     TFormGruppe window{store, dialogs,
-                       GruppeHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }},
+                       GruppeHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }, {}},
                                    [this] { ++savedCalls; }, &OpenMemberSelection}};
 
     explicit Editor(std::initializer_list<TGruppeRecord> rows = {}) {

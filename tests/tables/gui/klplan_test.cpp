@@ -40,10 +40,12 @@ void Type(QWidget* target, const QString& text) {
 // A project and its I/O editor window, opened.
 struct Editor : test::IoProject {
     int closedCalls = 0;
+    int printCalls = 0;
     std::vector<std::size_t> savedRows;
     std::vector<int> helpContexts;
     TFormKlPlan window{store, dialogs,
-                       KlPlanHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }},
+                       KlPlanHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); },
+                                               [this] { ++printCalls; }},
                                    [this](std::size_t rows) { savedRows.push_back(rows); }}};
 
     explicit Editor(std::initializer_list<TIoRecord> rows = {}) {
@@ -86,7 +88,9 @@ private slots:
         QCOMPARE(e.View()->columnWidth(col::kName), ScaledWidth(128, e.View()->font()));
         QVERIFY(e.View()->columnWidth(col::kName) < 2 * 128);
         QVERIFY(e.window.PrintAction()->isVisible());
-        QVERIFY(!e.window.PrintAction()->isEnabled());
+        QVERIFY(e.window.PrintAction()->isEnabled());
+        e.window.PrintAction()->trigger();
+        QCOMPARE(e.printCalls, 1);
         QVERIFY(!e.window.IoMenu()->menuAction()->isVisible());
         const int narrow = e.View()->width();
         e.window.ResetRowsAction()->trigger();

@@ -27,7 +27,7 @@ struct Editor : test::CounterTimerProject {
     int closedCalls = 0;
     std::vector<int> helpContexts;
     TFormTimer window{store, dialogs, clock,
-                      TimerHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }}, {}}};
+                      TimerHooks{EditorHooks{[this] { ++closedCalls; }, [this](int c) { helpContexts.push_back(c); }, {}}, {}}};
 
     explicit Editor(std::initializer_list<TTimerRecord> rows = {}) {
         SetTimers(rows);

@@ -1,0 +1,23 @@
+#pragma once
+// PDF files of reports for `ovisctl report`: drawn with Qt (offscreen) when ovisctl was built
+// with Qt, absent in a core-only build.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "reports/report_model.h"
+
+namespace ovis::cli {
+
+class ReportPdfWriter {
+public:
+    virtual ~ReportPdfWriter() = default;
+    // The PDF document of a report; nothing when it could not be drawn.
+    virtual std::optional<std::vector<std::uint8_t>> Pdf(const Report& report) = 0;
+};
+
+// Nothing when this build of ovisctl draws no PDF files.
+std::unique_ptr<ReportPdfWriter> OpenReportPdfWriter();
+
+}  // namespace ovis::cli
