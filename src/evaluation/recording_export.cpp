@@ -77,6 +77,25 @@ std::string CommentText(const std::string& name) {
     return text;
 }
 
+// Digits of n, `width` of them with leading zeros.
+void PutDigits(char*& at, int n, int width) {
+    for (int i = width - 1; i >= 0; --i, n /= 10) at[i] = char('0' + n % 10);
+    at += width;
+}
+
+// TimeLabel of the record, formatted without allocating when every field has its width.
+std::string_view CsvTime(const TRecordingEvent& e, char (&text)[48]) {
+    const int sekMSek = e.SekMSek.get();
+    if (e.Std > 99 || e.Min > 99 || e.Misek > 99) {
+        const std::string label = TimeLabel(StampOf(e));
+        return {text, label.copy(text, sizeof text)};
+    }
+    char* at = text;
+    PutDigits(at, e.Std, 2), *at++ = ':', PutDigits(at, e.Min, 2), *at++ = ':';
+    PutDigits(at, sekMSek / 1000, 2), *at++ = ',', PutDigits(at, sekMSek % 1000, 3), PutDigits(at, e.Misek, 2);
+    return {text, std::size_t(at - text)};
+}
+
 // The name as a CSV field: quoted when it holds ';' or '"', with "'" before a formula sign.
 std::string CsvName(const std::string& name) {
     const std::string text = ShownName(name);
@@ -154,13 +173,19 @@ void WriteCsv(std::ostream& stream, std::span<const TRecordingEvent> records, co
     out << "\xEF\xBB\xBF" << "Datum;Uhrzeit;Nummer;Meldung;Pegel\r\n";
     std::vector<std::string> names;
     for (int r = 1; r <= rows.Count(); ++r) names.push_back(CsvName(rows.Name(r)));
+    std::string date;  // the date text of the record `dateOf`
+    TRecordingEvent dateOf{};
     for (const TRecordingEvent& e : records) {
         if (IsMarker(e)) continue;
         const int number = MessageNumber(e);
         const int row = rows.RowOf(number);
         if (row == 0) continue;
-        const TTimeStamp stamp = StampOf(e);
-        out << DateLabel(stamp) << ';' << TimeLabel(stamp) << ';' << std::int64_t(number) << ';'
+        if (e.Jahr != dateOf.Jahr || e.Monat != dateOf.Monat || e.Tag != dateOf.Tag || date.empty()) {
+            dateOf = e;
+            date = DateLabel(StampOf(e));
+        }
+        char time[48];
+        out << date << ';' << CsvTime(e, time) << ';' << std::int64_t(number) << ';'
             << names[std::size_t(row - 1)] << ';' << (IsLevelHigh(e) ? "High" : "Low") << "\r\n";
     }
 }

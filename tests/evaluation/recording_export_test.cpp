@@ -10,6 +10,7 @@
 #include "evaluation/analyser_edit.h"
 #include "evaluation/analyser_fixture.h"
 #include "evaluation/analyser_model.h"
+#include "evaluation/analyser_time_labels.h"
 #include "evaluation/recording_export.h"
 #include "evaluation/vcd_signal_names.h"
 #include "support/file_bytes.h"
@@ -259,6 +260,17 @@ TEST(RecordingExport, HostileNamesStayInsideTheirFields) {
     EXPECT_EQ(lines[3][3], "\xC3\x96l\\x1B[2J");
     EXPECT_EQ(lines[4][3], "'=1+1");
     for (const auto& line : lines) EXPECT_EQ(line.size(), 5u);
+}
+
+TEST(RecordingExport, CsvTimesOfDamagedRecordsAreTheAnalysersLabels) {
+    std::vector<TRecordingEvent> records = test::MarkerPair();
+    records.push_back(MakeEvent(1, true, {3, 1, 7, 5, 9042, 3}));
+    records.push_back(MakeEvent(1, true, {3, 1, 100, 5, 65535, 3}));
+    records.push_back(MakeEvent(1, true, {3, 1, 7, 5, 1000, 150}));
+    const auto lines = ReadCsv(Written(WriteCsv, records, NamedRows({{1, "A"}})));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1][1], "07:05:09,04203");
+    for (std::size_t i = 2; i < 4; ++i) EXPECT_EQ(lines[i][1], TimeLabel(StampOf(records[i + 1])));
 }
 
 TEST(VcdSignalNames, NamesAreSanitisedAndCollisionsNumbered) {
