@@ -2,6 +2,7 @@
 // project and of a new project, the conversations of the serial pass tests, and relay files
 // as a Server creates them and with requests and telegrams waiting, and recording files.
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -169,6 +170,14 @@ void WriteRecordingSeeds(const fs::path& root) {
     const Bytes file = EncodeRecords(events.data(), events.size());
     input.insert(input.end(), file.begin(), file.end());
     analyser.Add(input);
+
+    // The export: four message names of 12 bytes, then a recording.
+    SeedFolder exports(root, "recording_export_fuzzer");
+    Bytes names(4 * 12, 0);
+    const char* const shown[] = {"Pumpe 1", "Pumpe-1", "\xD6l $end", "=A;\"B\""};
+    for (std::size_t m = 0; m < 4; ++m) std::memcpy(names.data() + m * 12, shown[m], std::strlen(shown[m]));
+    names.insert(names.end(), file.begin(), file.end());
+    exports.Add(names);
 }
 
 // What the Interface sends for the evaluation window: a directory of three units, replies with
