@@ -31,9 +31,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Steuerung \"Interface\" konfigurieren, programmieren und auswerten")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Mit Ovis konfigurieren Techniker die Steuerung \"Interface\": Anschlussplan,
+# CPack puts the summary as the first line before the description; no double quotes, which the
+# generated CPack configuration would not keep.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Steuerung „Interface“ konfigurieren, programmieren und auswerten")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Mit Ovis konfigurieren Techniker die Steuerung „Interface“: Anschlussplan,
 Gruppen, Zähler, Zeitglieder, LED-Anzeige und Programme eines Projekts
 bearbeiten, die Konfiguration über die serielle Schnittstelle übertragen,
 Aufzeichnungen auslesen und im Analyser und in der Statistik auswerten.
