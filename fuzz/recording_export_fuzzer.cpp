@@ -33,13 +33,16 @@ bool IsWireName(const std::string& name) {
 }
 
 void CheckDump(const std::string& dump, bool hasRecords) {
-    if (!hasRecords) return FUZZ_CHECK(dump.empty(), "a dump without any record");
+    if (!hasRecords) {
+        FUZZ_CHECK(dump.empty(), "a dump without any record");
+        return;
+    }
     std::istringstream in(dump);
     std::set<std::string> ids, names;
     std::string line;
     while (std::getline(in, line) && line != "$enddefinitions $end") {
         const auto tokens = Tokens(line);
-        if (tokens.empty() || tokens[0] != "$comment" && tokens[0] != "$var") continue;
+        if (tokens.empty() || (tokens[0] != "$comment" && tokens[0] != "$var")) continue;
         for (std::size_t i = 1; i + 1 < tokens.size(); ++i) FUZZ_CHECK(tokens[i] != "$end", "a name ends its section");
         FUZZ_CHECK(tokens.back() == "$end", "a section without its end");
         if (tokens[0] == "$var") {
