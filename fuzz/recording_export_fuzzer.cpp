@@ -1,8 +1,9 @@
 // Fuzz target: the export of a recording. The input is four message names of 12 bytes each (record
 // bytes, trailing zeros cut) and then the records of a recording (a partial last record is left
 // out). Properties: the value change dump declares each shown message once under a distinct name
-// and identifier, no name ends its comment early, its times ascend and every change names a
-// declared wire; the CSV list has one line of five fields per record of a shown message.
+// and identifier, no name ends its comment early, its times ascend, every change names a declared
+// wire and it is printable ASCII throughout; the CSV list has one line of five fields per record
+// of a shown message.
 #include <cstdint>
 #include <cstring>
 #include <set>
@@ -37,6 +38,8 @@ void CheckDump(const std::string& dump, bool hasRecords) {
         FUZZ_CHECK(dump.empty(), "a dump without any record");
         return;
     }
+    for (const char c : dump)
+        FUZZ_CHECK(c == '\n' || c == '\t' || (c >= ' ' && c <= '~'), "a byte outside printable ASCII");
     std::istringstream in(dump);
     std::set<std::string> ids, names;
     std::string line;

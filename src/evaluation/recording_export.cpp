@@ -66,13 +66,31 @@ const TRecordingEvent* FirstMessageRecord(std::span<const TRecordingEvent> recor
 // A message name (record bytes) as screen text without control characters.
 std::string ShownName(const std::string& name) { return EscapeControlCharacters(ToUtf8(name)); }
 
-// The original name in a VCD comment: a '$' is written as "\$" and a '\' as "\\", so that no
-// name ends the comment.
+// The code point of the UTF-8 text of one character.
+char32_t CodePoint(std::string_view utf8) {
+    const auto byte = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(utf8[i])); };
+    if (utf8.size() == 2) return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
+    if (utf8.size() == 3) return (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+    return utf8.empty() ? 0 : byte(0);
+}
+
+// The original name (record bytes) in a VCD comment, in printable ASCII, since waveform viewers
+// read no other bytes in a header: a control character as "\xNN", any other character outside
+// ASCII as "\uNNNN", and '$' and '\' with a '\' before them, so that no name ends the comment.
 std::string CommentText(const std::string& name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string text;
-    for (char c : ShownName(name)) {
-        if (c == '$' || c == '\\') text += '\\';
-        text += c;
+    for (const char byte : name) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c < 0x20 || c == 0x7F) {
+            text += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+        } else if (c >= 0x80) {
+            const char32_t u = CodePoint(ToUtf8(std::string_view(&byte, 1)));
+            text += {'\\', 'u', kHex[(u >> 12) & 15], kHex[(u >> 8) & 15], kHex[(u >> 4) & 15], kHex[u & 15]};
+        } else {
+            if (c == '$' || c == '\\') text += '\\';
+            text += byte;
+        }
     }
     return text;
 }

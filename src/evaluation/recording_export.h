@@ -15,8 +15,9 @@ namespace ovis {
 
 enum class ExportFormat { Vcd, Csv };
 
-// The value change dump: timescale 10 us, one 1-bit wire per shown row (named by VcdWireNames,
-// the message number and original name in a comment before it), the file begin (the first record
+// The value change dump, in printable ASCII as the viewers read it: timescale 10 us, one 1-bit
+// wire per shown row (named by VcdWireNames; the message number and the original name, with
+// "\uNNNN" for a character outside ASCII, in a comment before it), the file begin (the first record
 // that is no marker) as $date, times in 10-us steps from the file begin. The records at the file
 // begin (the initial block) give the values of $dumpvars; a wire without one starts as 'x'. A
 // record that repeats its wire's level changes nothing; a record earlier than the one before it
