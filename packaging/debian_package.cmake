@@ -1,21 +1,29 @@
-# The Debian package (CPack DEB): the three programs, the help pages, the desktop entry, the file
-# types and the icon below /usr, with the dependencies that dpkg-shlibdeps finds for the programs.
+# The Debian package (CPack DEB): the three programs with their manual pages, the help pages, the
+# desktop entry, the file types and the icon below /usr, with the dependencies that dpkg-shlibdeps finds for the programs.
 # `scripts/package` builds it as build/release/ovis_<version>_<arch>.deb.
 
 set(OVIS_PACKAGE_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/ovis)
 install(FILES packaging/ovis.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES packaging/copyright DESTINATION ${OVIS_PACKAGE_DOCDIR})
-# A native package carries its changelog compressed, without a time stamp in the gzip header.
+# The changelog of a native package and the manual pages are installed compressed, without a
+# time stamp in the gzip header.
 find_program(OVIS_GZIP gzip)
 if(OVIS_GZIP)
-  set(OVIS_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
-  add_custom_command(OUTPUT ${OVIS_CHANGELOG_GZ}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
-                     COMMAND ${OVIS_GZIP} -9nc ${CMAKE_SOURCE_DIR}/packaging/changelog > ${OVIS_CHANGELOG_GZ}
-                     DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog
-                     COMMENT "Compressing the package changelog")
-  add_custom_target(ovis_package_changelog ALL DEPENDS ${OVIS_CHANGELOG_GZ})
-  install(FILES ${OVIS_CHANGELOG_GZ} DESTINATION ${OVIS_PACKAGE_DOCDIR})
+  set(OVIS_COMPRESSED_DOCS)
+  foreach(doc changelog man/ovis.1 man/ovisctl.1 man/ovis-sim.1)
+    set(compressed ${CMAKE_BINARY_DIR}/packaging/${doc}.gz)
+    get_filename_component(compressedDir ${compressed} DIRECTORY)
+    add_custom_command(OUTPUT ${compressed}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${compressedDir}
+                       COMMAND ${OVIS_GZIP} -9nc ${CMAKE_SOURCE_DIR}/packaging/${doc} > ${compressed}
+                       DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${doc}
+                       COMMENT "Compressing packaging/${doc}")
+    list(APPEND OVIS_COMPRESSED_DOCS ${compressed})
+  endforeach()
+  add_custom_target(ovis_package_docs ALL DEPENDS ${OVIS_COMPRESSED_DOCS})
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${OVIS_PACKAGE_DOCDIR})
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/man/ovis.1.gz ${CMAKE_BINARY_DIR}/packaging/man/ovisctl.1.gz
+                ${CMAKE_BINARY_DIR}/packaging/man/ovis-sim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 set(CPACK_GENERATOR DEB)

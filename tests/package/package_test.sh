@@ -34,6 +34,7 @@ check "Hilfeseiten" compgen -G "$root/usr/share/ovis/Hilfe/*.html"
 check "Desktop-Eintrag" grep -q '^Icon=ovis$' "$root/usr/share/applications/ovis.desktop"
 check "Dateitypen" grep -q 'application/x-ovis-analyser' "$root/usr/share/mime/packages/ovis.xml"
 check "Symbol" grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/ovis.svg"
+check "Handbuchseiten" test -s "$root/usr/share/man/man1/ovis.1.gz" -a -s "$root/usr/share/man/man1/ovisctl.1.gz" -a -s "$root/usr/share/man/man1/ovis-sim.1.gz"
 check "Copyright und Changelog" test -s "$root/usr/share/doc/ovis/copyright" -a -s "$root/usr/share/doc/ovis/changelog.gz"
 check "Abhängigkeiten aus den Bibliotheken" has_field Depends 'libqt6gui6'
 check "deutsche Beschreibung" has_field Description 'Aufzeichnungen auslesen'
