@@ -2,6 +2,7 @@
 // project and of a new project, the conversations of the serial pass tests, and relay files
 // as a Server creates them and with requests and telegrams waiting, and recording files.
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -178,6 +179,14 @@ void WriteRecordingSeeds(const fs::path& root) {
     settings.Zeile[0].Von[2] = "08:00:00", settings.Zeile[0].Bis[2] = "12:00:00";
     settings.Zeile[0].Von[3] = "0", settings.Zeile[0].Bis[3] = "10";
     statistics.Add(EncodeRecords(&settings, 1) + file);
+
+    // The export: four message names of 12 bytes, then a recording.
+    SeedFolder exports(root, "recording_export_fuzzer");
+    Bytes names(4 * 12, 0);
+    const char* const shown[] = {"Pumpe 1", "Pumpe-1", "\xD6l $end", "=A;\"B\""};
+    for (std::size_t m = 0; m < 4; ++m) std::memcpy(names.data() + m * 12, shown[m], std::strlen(shown[m]));
+    names.insert(names.end(), file.begin(), file.end());
+    exports.Add(names);
 }
 
 // What the Interface sends for the evaluation window: a directory of three units, replies with

@@ -8,14 +8,13 @@
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
-#include "cli/stderr_dialogs.h"
+#include "cli/folder_recording.h"
 #include "evaluation/analyser_edit.h"
 #include "evaluation/analyser_menu.h"
 #include "evaluation/analyser_navigation.h"
 #include "evaluation/analyser_time_labels.h"
 #include "evaluation/column_states.h"
 #include "evaluation/event_search.h"
-#include "evaluation/folder_rows.h"
 #include "evaluation/time_range.h"
 #include "project/output_file_table.h"
 #include "project/project_store.h"
@@ -27,33 +26,6 @@ namespace {
 
 constexpr int kRefused = 1;
 constexpr int kUnknownName = 2;
-
-struct Loaded {
-    std::unique_ptr<ProjectTables> tables = std::make_unique<ProjectTables>();
-    std::unique_ptr<TRecording> recording = std::make_unique<TRecording>();
-    AnalyserRows rows;
-};
-
-// Loads project and recording; a message on stderr and nothing for a folder that does not exist.
-std::optional<Loaded> Load(const Arguments& a, int folder) {
-    const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
-    const std::filesystem::path file = a.Required(1, "DATEI");
-    if (folder < 0 || folder >= kFolderCount) {
-        std::cerr << "Den Ordner " << folder << " gibt es nicht; die Ordner sind 0 bis " << kFolderCount - 1 << ".\n";
-        return std::nullopt;
-    }
-    Loaded loaded;
-    StderrDialogs dialogs;
-    ProjectStore store(*loaded.tables, dialogs, projectDir.parent_path());
-    store.LoadAllTablesFrom(projectDir);
-    if (loaded.tables->parameters.Record().Ordner[folder].empty()) {
-        std::cerr << "Der Ordner " << folder << " ist im Projekt nicht angelegt.\n";
-        return std::nullopt;
-    }
-    loaded.recording->LoadFile(file);
-    loaded.rows = FolderRows(*loaded.tables, folder);
-    return loaded;
-}
 
 // The row showing the message named `name` (screen text); 0 with a message on stderr.
 int RowNamed(const AnalyserRows& rows, const std::string& name) {
@@ -73,7 +45,7 @@ int SearchCommand(const std::vector<std::string>& args) {
     const auto folder = a.IntegerOption("folder", -1000000, 1000000);
     if (!folder) throw UsageError("--folder N fehlt");
     const int after = a.IntegerOption("after", 0, 1000000).value_or(0);
-    auto loaded = Load(a, *folder);
+    auto loaded = LoadFolderRecording(a, *folder);
     if (!loaded) return kRefused;
     SearchConditions conditions;
     for (const auto& [option, condition] : {std::pair{"high", SearchCondition::High}, std::pair{"low", SearchCondition::Low}}) {
@@ -116,7 +88,7 @@ int EditCommand(const std::vector<std::string>& args) {
     const std::string action = a.Required(2, "AKTION");
     const std::vector<std::string>& pos = a.Positional();
 
-    auto loaded = Load(a, *folder);
+    auto loaded = LoadFolderRecording(a, *folder);
     if (!loaded) return kRefused;
     TRecording& rec = *loaded->recording;
     const std::filesystem::path outputDir =
