@@ -363,6 +363,7 @@ void TFormAnalyser::ShowConditionColumn(bool shown) {
     conditionCells_->SetRows(model_.Rows().DiagramRows());
     conditionCells_->setVisible(shown);
     names_->SetWidth(shown ? AnalyserNames::kWidth - AnalyserConditions::kWidth : AnalyserNames::kWidth);
+    rowArea_->widget()->adjustSize();
     UpdateMenus();
 }
 

@@ -175,6 +175,8 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         QVERIFY(!list->isVisible());
         QCOMPARE(Form()->Conditions().Cell(1), std::string("High"));
+        if (qEnvironmentVariableIsSet("OVIS_SCREENSHOT_DIR"))
+            Form()->grab().save(qEnvironmentVariable("OVIS_SCREENSHOT_DIR") + "/analyser_suchbedingung.png");
 
         ClickCondition(2, Qt::RightButton);
         QTest::keyClick(list, Qt::Key_Escape);
