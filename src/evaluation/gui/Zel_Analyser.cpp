@@ -297,7 +297,7 @@ void TFormAnalyser::PopupMenu1Popup() {
 }
 
 void TFormAnalyser::RueckEnable() {
-    Action("Rueckgaengig")->setEnabled(outputFolder_ && undo_->CanUndo());
+    Action("Rueckgaengig")->setEnabled(undo_->CanUndo());
 }
 
 void TFormAnalyser::RunEdit(EditCommand command) {
