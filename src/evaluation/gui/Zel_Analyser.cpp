@@ -335,15 +335,13 @@ void TFormAnalyser::BereichfestlegenClick(bool fileLimits) {
     std::vector<int> messages;
     std::vector<std::string> names;
     if (!fileLimits) {
+        for (int row : editContext_.rows) names.push_back(ToUtf8(model_.Rows().Name(row)));
         if (editContext_.rows.empty() && model_.Rows().Count() > 0) {
             model_.Marks().Click(1);
             names_->update();
             PopupMenu1Popup();
         }
-        for (int row : editContext_.rows) {
-            messages.push_back(model_.Rows().Message(row));
-            names.push_back(ToUtf8(model_.Rows().Name(row)));
-        }
+        for (int row : editContext_.rows) messages.push_back(model_.Rows().Message(row));
     }
     const auto mode = fileLimits ? TFormZeitintervall::Mode::FileLimits : TFormZeitintervall::Mode::EventRange;
     auto* dialog = new TFormZeitintervall(mode, recording_, dialogs_, std::move(messages), EventRangeCaption(names), this);

@@ -15,6 +15,7 @@
 #include "evaluation/gui/Zel_Zeitintervall.h"
 #include "evaluation/gui/analyser_conditions.h"
 #include "evaluation/gui/analyser_diagram.h"
+#include "evaluation/gui/analyser_names.h"
 #include "evaluation/gui/analyser_opener.h"
 #include "evaluation/recording_events.h"
 #include "support/scripted_dialogs.h"
@@ -124,8 +125,9 @@ private slots:
         QCOMPARE(recording->Event(5).Std, std::uint8_t(11));
         QCOMPARE(Form()->Undo().Depth(), 3);
 
-        QCOMPARE(Action("Rueckgaengig")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        Action("Rueckgaengig")->trigger();
+        Form()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form()));
+        QTest::keyClick(Form(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(Form()->Undo().Depth(), 2);
         QCOMPARE(recording->Event(5).Std, std::uint8_t(9));
 
@@ -273,6 +275,13 @@ private slots:
         QTRY_VERIFY(dialog.isNull());
         QCOMPARE(recording->Count(), std::size_t(8));
         QCOMPARE(Form()->Undo().Depth(), 1);
+
+        QTest::mouseClick(Form()->Names(), Qt::LeftButton, Qt::ControlModifier, QPoint(10, 5));
+        QVERIFY(Form()->Model().Marks().MarkedRows().empty());
+        Action("Bereichfestlegen")->trigger();
+        QVERIFY(Form()->TimeRangeDialog());
+        QCOMPARE(Form()->TimeRangeDialog()->windowTitle(), QStringLiteral("Zeitbereich markierter Meldungen festlegen"));
+        QCOMPARE(Form()->Model().Marks().MarkedRows(), std::vector<int>{1});  // the first row becomes marked
     }
 
     void theFileLimitsMoveTheFile() {
