@@ -57,6 +57,26 @@ void AnalyserModel::Recompute(bool fromLeftEdge) {
     if (fromLeftEdge) scrollPosition_ = std::clamp(int(data_.leftRecord), range_.minimum, range_.maximum);
 }
 
+void AnalyserModel::RecordsChanged() {
+    if (!recording_) return;
+    const auto events = recording_->Events();
+    const auto first = std::find_if(events.begin(), events.end(), [](const TRecordingEvent& e) { return !IsMarker(e); });
+    if (first != events.end()) firstEventRecord_ = std::size_t(first - events.begin()) + 1;
+    range_ = RecordScrollRange(firstEventRecord_, recording_->Count());
+    scrollPosition_ = std::clamp(scrollPosition_, range_.minimum, range_.maximum);
+    Recompute(false);
+}
+
+void AnalyserModel::ShowAtCursor(const TTimeStamp& stamp) {
+    if (!recording_) return;
+    constexpr int kCursorColumn = 11;
+    TTimeStamp left = TruncatedForThumb(stamp, view_.division, fileStart_);
+    AddUnits(left, DivisionOf(view_.division), 1 - kCursorColumn);
+    SetLeftEdge(view_, left);
+    Recompute(true);
+    cursor_ = std::min(kCursorColumn, view_.columns);
+}
+
 void AnalyserModel::AfterWindowChange(bool cursorToFirstData) {
     Recompute(cursorToFirstData);
     cursor_ = cursorToFirstData ? std::max(data_.firstDataColumn, 1)

@@ -47,6 +47,12 @@ public:
 
     // After a change of the events: the column states of the window.
     void Recompute();
+    // After an edit changed the records (and maybe their count): the scroll range and the column
+    // states; the window and the cursor stay.
+    void RecordsChanged();
+    // A found record at the cursor: the left edge is `stamp` truncated to the division (as for the
+    // scroll thumb) minus 10 units, and the cursor goes to column 11.
+    void ShowAtCursor(const TTimeStamp& stamp);
 
     // Shows the window of `division` (1-9) from `left` as given, without truncation; the cursor
     // goes to the first data column.

@@ -16,18 +16,22 @@ class AnalyserFileTest : public testing::Test {
 protected:
     test::TempDir dir;
     std::unique_ptr<TRecording> recording = std::make_unique<TRecording>();
+    std::unique_ptr<RecordingUndo> undo = std::make_unique<RecordingUndo>();
     test::ScriptedDialogs dialogs;
 
     AnalyserFileTest() {
         test::WriteRecordingFile(dir / "Ausgabe.ofa", test::CreatedDayFile(2));
         recording->Load(dir.path(), "Ausgabe");
     }
-    void Change() { recording->Event(3).Meldung = std::uint16_t(1 | kLevelHighBit); }
+    void Change() {
+        undo->Snapshot(*recording);
+        recording->Event(3).Meldung = std::uint16_t(1 | kLevelHighBit);
+    }
     bool FileChanged() const { return test::ReadBytes(dir / "Ausgabe.ofa")[20 + 1] != 0; }
 };
 
 TEST_F(AnalyserFileTest, AnUnchangedRecordingClosesWithoutAQuestion) {
-    EXPECT_TRUE(MayCloseAnalyser(*recording, dialogs));
+    EXPECT_TRUE(MayCloseAnalyser(*recording, *undo, dialogs));
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -43,13 +47,15 @@ TEST_F(AnalyserFileTest, TheAnswerDecidesAboutSavingAndClosing) {
         Change();
         dialogs.boxes.clear();
         dialogs.answers = {c.answer};
-        EXPECT_EQ(MayCloseAnalyser(*recording, dialogs), c.closes);
+        EXPECT_EQ(MayCloseAnalyser(*recording, *undo, dialogs), c.closes);
         ASSERT_EQ(dialogs.boxes.size(), 1u);
         EXPECT_EQ(dialogs.boxes[0].text, "Möchten Sie die Änderungen in \"Ausgabe\" speichern?");
         EXPECT_EQ(dialogs.boxes[0].kind, BoxKind::Warning);
         EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::YesNoCancel);
         EXPECT_EQ(FileChanged(), c.saved);
         EXPECT_EQ(recording->IsModified(), !c.saved);
+        EXPECT_EQ(undo->Depth(), c.closes ? 0 : 1) << "saving and discarding clear the history";
+        undo->Clear();
     }
 }
 
@@ -57,10 +63,11 @@ TEST_F(AnalyserFileTest, AFailedSaveIsShownAndKeepsTheWindowOpen) {
     Change();
     std::filesystem::remove_all(dir.path());
     dialogs.answers = {Answer::Yes};
-    EXPECT_FALSE(MayCloseAnalyser(*recording, dialogs));
+    EXPECT_FALSE(MayCloseAnalyser(*recording, *undo, dialogs));
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[1].kind, BoxKind::Error);
     EXPECT_TRUE(recording->IsModified());
+    EXPECT_EQ(undo->Depth(), 1) << "the history stays with the unsaved records";
 }
 
 }  // namespace

@@ -14,10 +14,15 @@
 #include "evaluation/analyser_file.h"
 #include "evaluation/analyser_menu.h"
 #include "evaluation/analyser_time_labels.h"
+#include "evaluation/gui/Zel_Zeitintervall.h"
+#include "evaluation/gui/analyser_conditions.h"
 #include "evaluation/gui/analyser_diagram.h"
 #include "evaluation/gui/analyser_names.h"
 #include "evaluation/gui/analyser_scale.h"
+#include "evaluation/search_run.h"
+#include "evaluation/time_range.h"
 #include "platform/gui/text_conversion.h"
+#include "records/codepage.h"
 
 namespace ovis::gui {
 namespace {
@@ -43,6 +48,8 @@ TFormAnalyser::TFormAnalyser(TRecording& recording, Dialogs& dialogs, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 0, 2, 2);
     layout->setSpacing(2);
+    conditionCells_ = new AnalyserConditions(conditions_);
+    conditionCells_->hide();
     BuildMenus(layout);
 
     auto* rows = new QWidget;
@@ -52,6 +59,7 @@ TFormAnalyser::TFormAnalyser(TRecording& recording, Dialogs& dialogs, QWidget* p
     names_ = new AnalyserNames(model_);
     diagram_ = new AnalyserDiagram;
     rowLayout->addWidget(names_, 0, Qt::AlignTop);
+    rowLayout->addWidget(conditionCells_, 0, Qt::AlignTop);
     rowLayout->addWidget(diagram_, 0, Qt::AlignTop);
     rowLayout->addStretch();
     rowArea_ = new QScrollArea;
@@ -71,6 +79,16 @@ TFormAnalyser::TFormAnalyser(TRecording& recording, Dialogs& dialogs, QWidget* p
     diagram_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(diagram_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { popup_->popup(diagram_->mapToGlobal(at)); });
+    names_->onMarked = [this] { PopupMenu1Popup(); };
+    conditionCells_->onRowSelected = [this](int row) {
+        model_.Marks().Click(row);
+        names_->update();
+        PopupMenu1Popup();
+    };
+    conditionCells_->List()->onChosen = [this](int row, const std::string& entry) {
+        conditions_.Choose(row, entry);
+        conditionCells_->update();
+    };
     names_->onWheelMoved = [this](int row) {
         QScrollBar* bar = rowArea_->verticalScrollBar();
         const int visible = isMaximized() ? kVisibleRowsMaximised : kVisibleRowsNormal;
@@ -101,25 +119,27 @@ void TFormAnalyser::BuildMenus(QLayout* layout) {
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName("Bearbeiten");
-    AddAction(edit, QStringLiteral("Rückgängig"), "Rueckgaengig", QKeySequence(Qt::CTRL | Qt::Key_Z), later);
+    AddAction(edit, QStringLiteral("Rückgängig"), "Rueckgaengig", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { RueckgaengigClick(); });
     QAction* range = AddAction(edit, QStringLiteral("&Bereich des Ereignisses festlegen"), "Bereichfestlegen",
-                               QKeySequence(Qt::CTRL | Qt::Key_B), later);
-    QAction* create = AddAction(edit, QStringLiteral("Ereignis er&zeugen"), "Pegelerzeugen", {}, later);
-    QAction* remove = AddAction(edit, QStringLiteral("Ereignis &löschen"), "Pegelloeschen", {}, later);
+                               QKeySequence(Qt::CTRL | Qt::Key_B), [this] { BereichfestlegenClick(false); });
+    QAction* create = AddAction(edit, QStringLiteral("Ereignis er&zeugen"), "Pegelerzeugen", {}, [this] { PegelerzeugenClick(); });
+    QAction* remove = AddAction(edit, QStringLiteral("Ereignis &löschen"), "Pegelloeschen", {}, [this] { PegelloeschenClick(); });
     QAction* shift = AddAction(edit, QStringLiteral("Ereignis &verschieben"), "Pegelverschieben",
-                               QKeySequence(Qt::CTRL | Qt::Key_V), later);
+                               QKeySequence(Qt::CTRL | Qt::Key_V), [this] { PegelverschiebenClick(); });
     QAction* begin = AddAction(edit, QStringLiteral("&Anfang des Ereignisses setzen"), "BereichAnfang1",
-                               QKeySequence(Qt::CTRL | Qt::Key_A), later);
-    AddAction(edit, QStringLiteral("&Ende des Ereignisses setzen"), "BereichEnde1", QKeySequence(Qt::CTRL | Qt::Key_E), later);
-    AddAction(edit, QStringLiteral("Dateigrenzen &festlegen"), "Dateigrenzen", {}, later);
-    AddAction(edit, QStringLiteral("Meldungen &hinzufügen"), "Meldunghinzufuegen", {}, later);
-    AddAction(edit, QStringLiteral("Meldungen e&ntfernen"), "MeldungEntfernen", {}, later);
+                               QKeySequence(Qt::CTRL | Qt::Key_A), [this] { BereichAnfang1Click(); });
+    AddAction(edit, QStringLiteral("&Ende des Ereignisses setzen"), "BereichEnde1", QKeySequence(Qt::CTRL | Qt::Key_E),
+              [this] { BereichEnde1Click(); });
+    AddAction(edit, QStringLiteral("Dateigrenzen &festlegen"), "Dateigrenzen", {}, [this] { BereichfestlegenClick(true); });
+    AddAction(edit, QStringLiteral("Meldungen &hinzufügen"), "Meldunghinzufuegen", {}, [this] { MeldunghinzufuegenClick(); });
+    AddAction(edit, QStringLiteral("Meldungen e&ntfernen"), "MeldungEntfernen", {}, [this] { MeldungEntfernenClick(); });
+    connect(edit, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
 
     QMenu* search = bar->addMenu(QStringLiteral("&Suchen"));
     search->setObjectName("Suchen");
-    AddAction(search, QStringLiteral("Suchbedingung eintragen"), "Suchbedingung", {}, later);
-    AddAction(search, QStringLiteral("Ereignis suchen"), "Pegelsuchen", {}, later);
-
+    AddAction(search, QStringLiteral("Suchbedingung eintragen"), "Suchbedingung", {}, [this] { SuchbedingungClick(); })
+        ->setCheckable(true);
+    AddAction(search, QStringLiteral("Ereignis suchen"), "Pegelsuchen", {}, [this] { PegelsuchenClick(); });
     QMenu* view = bar->addMenu(QStringLiteral("&Ansicht"));
     QAction* zoomIn = AddAction(view, QStringLiteral("Zoom &In"), "ZoomIn", QKeySequence(Qt::CTRL | Qt::Key_I), [this] { ZoomInClick(); });
     QAction* zoomOut = AddAction(view, QStringLiteral("Zoom &Out"), "ZoomOut", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ZoomOutClick(); });
@@ -133,7 +153,11 @@ void TFormAnalyser::BuildMenus(QLayout* layout) {
         ->setCheckable(true);
     AddAction(view, QStringLiteral("Meldungen auswählen..."), "AuswahlMeldung", {}, [this] { AuswahlMeldungClick(); });
 
+    view->setObjectName("Ansicht");
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    // Any menu closes the condition list.
+    for (QMenu* menu : {datei, edit, search, view, help})
+        connect(menu, &QMenu::aboutToShow, conditionCells_->List(), &QWidget::hide);
     AddAction(help, QStringLiteral("&Hilfe"), "Hilfe1", {}, [this] {
         if (showHelp) showHelp(kFileModeHelpContext);
     });
@@ -143,8 +167,9 @@ void TFormAnalyser::BuildMenus(QLayout* layout) {
     popup_->addAction(zoomIn);
     popup_->addAction(zoomOut);
     for (QAction* action : {range, create, remove, shift, begin}) popup_->addAction(action);
-    AddAction(popup_, QStringLiteral("&Ende des Ereignisses setzen "), "BereichEnde2", {}, later);
-    AddAction(popup_, QStringLiteral("&Info Ereignisdauer"), "InfoMeldungsdauer", {}, later);
+    AddAction(popup_, QStringLiteral("&Ende des Ereignisses setzen "), "BereichEnde2", {}, [this] { BereichEnde1Click(); });
+    AddAction(popup_, QStringLiteral("&Info Ereignisdauer"), "InfoMeldungsdauer", {}, [this] { InfoMeldungsdauerClick(); });
+    connect(popup_, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
 }
 
 void TFormAnalyser::BuildBottom(QLayout* layout) {
@@ -243,20 +268,114 @@ void TFormAnalyser::UpdateLabels() {
 }
 
 void TFormAnalyser::UpdateMenus() {
-    const AnalyserFileMenu menu = FileModeMenu(outputFolder_, model_.Rows().Count(), model_.Division(), false);
+    const AnalyserFileMenu menu = FileModeMenu(outputFolder_, model_.Rows().Count(), model_.Division(), conditions_.Shown());
     Action("Speichern")->setEnabled(menu.speichern);
     Action("Drucken")->setEnabled(false);  // the printed report is not built yet
     findChild<QMenu*>("Bearbeiten")->setEnabled(menu.bearbeiten);
     findChild<QMenu*>("Suchen")->setEnabled(menu.suchen);
     Action("Pegelsuchen")->setEnabled(menu.ereignisSuchen);
+    Action("Suchbedingung")->setChecked(conditions_.Shown());
     Action("ZoomIn")->setEnabled(menu.zoomIn);
     Action("ZoomOut")->setEnabled(menu.zoomOut);
     Action("Takt1")->setEnabled(menu.takt);
     Action("StartStop1")->setEnabled(menu.startStop);
-    // The pop-up's edit entries follow the "Bearbeiten" menu.
-    for (const char* name : {"Bereichfestlegen", "Pegelerzeugen", "Pegelloeschen", "Pegelverschieben", "BereichAnfang1",
-                             "BereichEnde2", "InfoMeldungsdauer"})
-        Action(name)->setEnabled(menu.bearbeiten);
+    PopupMenu1Popup();
+}
+
+void TFormAnalyser::PopupMenu1Popup() {
+    editContext_ = EditContextAt(model_, recording_, outputFolder_);
+    const AnalyserEditMenu& m = editContext_.menu;
+    const bool editable = FileModeMenu(outputFolder_, model_.Rows().Count(), model_.Division(), false).bearbeiten;
+    const std::pair<const char*, bool> entries[] = {
+        {"Bereichfestlegen", m.bereich}, {"Pegelerzeugen", m.erzeugen},     {"Pegelloeschen", m.loeschen},
+        {"Pegelverschieben", m.verschieben}, {"BereichAnfang1", m.anfang},  {"BereichEnde1", m.ende},
+        {"BereichEnde2", m.ende},         {"Dateigrenzen", m.grenzen},      {"Meldunghinzufuegen", m.hinzufuegen},
+        {"MeldungEntfernen", m.entfernen}};
+    for (const auto& [name, enabled] : entries) Action(name)->setEnabled(editable && enabled);
+    Action("InfoMeldungsdauer")->setEnabled(m.info);
+    RueckEnable();
+}
+
+void TFormAnalyser::RueckEnable() {
+    Action("Rueckgaengig")->setEnabled(undo_->CanUndo());
+}
+
+void TFormAnalyser::RunEdit(EditCommand command) {
+    PopupMenu1Popup();
+    if (RunEditCommand(command, recording_, *undo_, editContext_, model_.Division(), dialogs_)) RecordsChanged();
+    RueckEnable();
+}
+
+void TFormAnalyser::RecordsChanged() {
+    model_.RecordsChanged();
+    Repaint(false);
+    UpdateLabels();
+    UpdateScrollBar();
+    PopupMenu1Popup();
+}
+
+void TFormAnalyser::RueckgaengigClick() {
+    if (undo_->Undo(recording_)) RecordsChanged();
+    RueckEnable();
+}
+
+void TFormAnalyser::InfoMeldungsdauerClick() {
+    PopupMenu1Popup();
+    ShowPeriodDuration(recording_, editContext_, dialogs_);
+}
+
+TFormZeitintervall* TFormAnalyser::TimeRangeDialog() const { return findChild<TFormZeitintervall*>(); }
+
+void TFormAnalyser::BereichfestlegenClick(bool fileLimits) {
+    PopupMenu1Popup();
+    if (!Action(fileLimits ? "Dateigrenzen" : "Bereichfestlegen")->isEnabled()) return;
+    if (TFormZeitintervall* open = TimeRangeDialog()) open->close();
+    undo_->Snapshot(recording_);
+    RueckEnable();
+    std::vector<int> messages;
+    std::vector<std::string> names;
+    if (!fileLimits) {
+        for (int row : editContext_.rows) names.push_back(ToUtf8(model_.Rows().Name(row)));
+        if (editContext_.rows.empty() && model_.Rows().Count() > 0) {
+            model_.Marks().Click(1);
+            names_->update();
+            PopupMenu1Popup();
+        }
+        for (int row : editContext_.rows) messages.push_back(model_.Rows().Message(row));
+    }
+    const auto mode = fileLimits ? TFormZeitintervall::Mode::FileLimits : TFormZeitintervall::Mode::EventRange;
+    auto* dialog = new TFormZeitintervall(mode, recording_, dialogs_, std::move(messages), EventRangeCaption(names), this);
+    dialog->onApplied = [this] { RecordsChanged(); };
+    dialog->showHelp = showHelp;
+    dialog->move(mapToGlobal(QPoint(150, 43)));
+    dialog->show();
+    dialog->activateWindow();
+}
+
+void TFormAnalyser::ShowConditionColumn(bool shown) {
+    if (shown)
+        conditions_.Show(model_.Rows().Count());
+    else
+        conditions_.Hide();
+    conditionCells_->List()->hide();
+    conditionCells_->SetRows(model_.Rows().DiagramRows());
+    conditionCells_->setVisible(shown);
+    names_->SetWidth(shown ? AnalyserNames::kWidth - AnalyserConditions::kWidth : AnalyserNames::kWidth);
+    rowArea_->widget()->adjustSize();
+    UpdateMenus();
+}
+
+void TFormAnalyser::SuchbedingungClick() { ShowConditionColumn(Action("Suchbedingung")->isChecked()); }
+
+void TFormAnalyser::PegelsuchenClick() {
+    if (!Action("Pegelsuchen")->isEnabled()) return;
+    RunSearch(recording_, conditions_.Conditions(model_.Rows()), dialogs_, [this](const TTimeStamp& found) {
+        model_.ShowAtCursor(found);
+        Repaint(false);
+        UpdateLabels();
+        UpdateScrollBar();
+        PopupMenu1Popup();
+    });
 }
 
 void TFormAnalyser::UpdateScrollBar() {
@@ -271,7 +390,8 @@ void TFormAnalyser::LaterVersion() { dialogs_.Information(kLaterVersionNote); }
 
 void TFormAnalyser::SpeichernClick() {
     if (!Action("Speichern")->isEnabled()) return;
-    SaveAnalyserFile(recording_, dialogs_);
+    SaveAnalyserFile(recording_, *undo_, dialogs_);
+    RueckEnable();
 }
 
 void TFormAnalyser::ZoomInClick() {
@@ -301,6 +421,7 @@ void TFormAnalyser::Scrolled(ScrollAction action, int position) {
     if (model_.Scroll(action, position)) {
         Repaint(false);
         UpdateLabels();
+        PopupMenu1Popup();
     }
     UpdateScrollBar();
 }
@@ -308,11 +429,13 @@ void TFormAnalyser::Scrolled(ScrollAction action, int position) {
 void TFormAnalyser::DiagramClicked(QPoint at) {
     const auto former = model_.ClickDiagram(at.x(), at.y());
     names_->update();
+    PopupMenu1Popup();
     if (!former) return;
     diagram_->DrawColumn(model_, *former, false, look_);
     diagram_->DrawColumn(model_, model_.Cursor(), true, look_);
     drawnCursor_ = model_.Cursor();
     UpdateLabels();
+    PopupMenu1Popup();
 }
 
 void TFormAnalyser::Raster1Click() {
@@ -341,7 +464,7 @@ void TFormAnalyser::AuswahlMeldungClick() {
 }
 
 void TFormAnalyser::closeEvent(QCloseEvent* event) {
-    if (!MayCloseAnalyser(recording_, dialogs_)) {
+    if (!MayCloseAnalyser(recording_, *undo_, dialogs_)) {
         event->ignore();
         return;
     }

@@ -2,10 +2,14 @@
 // TFormAnalyser: the timing diagram of the loaded recording (file mode).
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "evaluation/analyser_cells.h"
+#include "evaluation/analyser_edit_commands.h"
 #include "evaluation/analyser_model.h"
+#include "evaluation/condition_column.h"
+#include "evaluation/recording_undo.h"
 #include "platform/dialogs.h"
 
 class QAction;
@@ -17,9 +21,11 @@ class QScrollBar;
 
 namespace ovis::gui {
 
+class AnalyserConditions;
 class AnalyserDiagram;
 class AnalyserNames;
 class AnalyserScale;
+class TFormZeitintervall;
 
 class TFormAnalyser : public QWidget {
     Q_OBJECT
@@ -45,6 +51,12 @@ public:
     QComboBox* DivisionList() const { return divisions_; }
     QScrollBar* TimeScrollBar() const { return scrollBar_; }
     QScrollArea* RowArea() const { return rowArea_; }
+    AnalyserConditions* ConditionCells() const { return conditionCells_; }
+    QMenu* PopupMenu() const { return popup_; }
+    const ConditionColumn& Conditions() const { return conditions_; }
+    const RecordingUndo& Undo() const { return *undo_; }
+    // The open time range dialog, if any.
+    TFormZeitintervall* TimeRangeDialog() const;
     QAction* Action(const char* objectName) const;
     // Left, cursor and right labels: date and time each.
     QLabel* Label(const char* objectName) const;
@@ -60,6 +72,22 @@ public:
     void DivisionChosen(int division);
     void Scrolled(ScrollAction action, int position);
     void DiagramClicked(QPoint at);
+
+    // "Bearbeiten" and the pop-up menu.
+    void PopupMenu1Popup();
+    void RueckgaengigClick();
+    void BereichfestlegenClick(bool fileLimits);
+    void PegelerzeugenClick() { RunEdit(EditCommand::Create); }
+    void PegelloeschenClick() { RunEdit(EditCommand::Delete); }
+    void PegelverschiebenClick() { RunEdit(EditCommand::Shift); }
+    void BereichAnfang1Click() { RunEdit(EditCommand::Begin); }
+    void BereichEnde1Click() { RunEdit(EditCommand::End); }
+    void MeldunghinzufuegenClick() { RunEdit(EditCommand::Add); }
+    void MeldungEntfernenClick() { RunEdit(EditCommand::Remove); }
+    void InfoMeldungsdauerClick();
+    // "Suchen".
+    void SuchbedingungClick();
+    void PegelsuchenClick();
 
     std::function<void(int context)> showHelp;
     // "Meldungen auswählen...": the message selection for this analyser's folder.
@@ -82,15 +110,25 @@ private:
     void UpdateMenus();
     void UpdateScrollBar();
     void LaterVersion();
+    void RunEdit(EditCommand command);
+    // After the records changed: states, scroll range, repaint, "Rückgängig".
+    void RecordsChanged();
+    // "Rückgängig" enabled exactly while the undo depth is above 0.
+    void RueckEnable();
+    void ShowConditionColumn(bool shown);
 
     TRecording& recording_;
     Dialogs& dialogs_;
     AnalyserModel model_;
+    std::unique_ptr<RecordingUndo> undo_ = std::make_unique<RecordingUndo>();
+    ConditionColumn conditions_;
+    EditContext editContext_;
     DiagramLook look_;
     bool outputFolder_ = false;
     int drawnCursor_ = 0;
     AnalyserDiagram* diagram_ = nullptr;
     AnalyserNames* names_ = nullptr;
+    AnalyserConditions* conditionCells_ = nullptr;
     AnalyserScale* scale_ = nullptr;
     QScrollArea* rowArea_ = nullptr;
     QComboBox* divisions_ = nullptr;

@@ -15,8 +15,13 @@ AnalyserNames::AnalyserNames(AnalyserModel& model, QWidget* parent) : QWidget(pa
 }
 
 void AnalyserNames::Refresh() {
-    setFixedSize(kWidth, DiagramImageHeight(model_.Rows().DiagramRows()));
+    setFixedSize(width_, DiagramImageHeight(model_.Rows().DiagramRows()));
     update();
+}
+
+void AnalyserNames::SetWidth(int width) {
+    width_ = width;
+    Refresh();
 }
 
 void AnalyserNames::paintEvent(QPaintEvent*) {
@@ -43,6 +48,7 @@ void AnalyserNames::mousePressEvent(QMouseEvent* event) {
     else
         model_.Marks().Click(row);
     update();
+    if (onMarked) onMarked();
 }
 
 void AnalyserNames::wheelEvent(QWheelEvent* event) {
@@ -51,6 +57,7 @@ void AnalyserNames::wheelEvent(QWheelEvent* event) {
     model_.Marks().WheelStep(delta < 0 ? 1 : -1);
     update();
     if (onWheelMoved) onWheelMoved(model_.Marks().Current());
+    if (onMarked) onMarked();
     event->accept();
 }
 

@@ -17,9 +17,13 @@ public:
 
     // The rows changed (a new model or rows).
     void Refresh();
+    // Narrower while the condition column stands next to the names.
+    void SetWidth(int width);
 
     // The current row after a wheel step, to keep it visible.
     std::function<void(int row)> onWheelMoved;
+    // The marked rows changed (click or wheel).
+    std::function<void()> onMarked;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +32,7 @@ protected:
 
 private:
     AnalyserModel& model_;
+    int width_ = kWidth;
 };
 
 }  // namespace ovis::gui
