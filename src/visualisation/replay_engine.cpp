@@ -96,8 +96,8 @@ std::span<const ReplayDraw> ReplayEngine::Tick() {
     drawn_.clear();
     const long passed = PassedMilliseconds();
     if (speed_ == ReplaySpeed::Einzelbild) return {};
-    PlayDue();
     if (const int factor = TimeFactor(speed_); factor > 0) {
+        PlayDue();
         carryMilliseconds_ += passed;
         const std::int64_t steps = std::int64_t(carryMilliseconds_ / 10) * factor;
         carryMilliseconds_ %= 10;
