@@ -38,6 +38,7 @@ class TFormInterface;
 class AnalyserOpener;
 class TFormAnalyserOnline;
 class TFormCounterOnline;
+class TFormVisualisierung;
 }  // namespace ovis::gui
 
 namespace ovis {
@@ -82,6 +83,8 @@ public:
 
     // Opens the analyser on recording files, created at its first use.
     AnalyserOpener& Analyser();
+    // The visualisation window, created on first use and then kept.
+    TFormVisualisierung& Visualisation();
 
     // OpenEditors, for "Neukonfiguration"
     bool IsOpen(EditorKind editor) const override;
@@ -100,6 +103,10 @@ private:
     void CreateOnlineStream();
     void OpenOnlineAnalyser();
     void OpenCounterWindow();
+    // The visualisation: online through the connection timer, its closing by mode.
+    void OpenOnlineVisualisation();
+    void VisualisationClosed(int mode);
+    void OpenVideo(const std::filesystem::path& file);
     // "Datei auswerten" of the evaluation window: the analyser for modes 1 and 2.
     void Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file);
 
@@ -134,6 +141,8 @@ private:
     OnlineMessages onlineMessages_;
     QPointer<TFormAnalyserOnline> onlineAnalyser_;
     QPointer<TFormCounterOnline> counterOnline_;
+    std::unique_ptr<QtDialogs> visuDialogs_;
+    std::unique_ptr<TFormVisualisierung> visu_;
     int onlineFolder_ = 0;          // the folder chosen last in "Ordner:"
     bool reconnectAnalyser_ = false;  // a folder change closes and reconnects
 };

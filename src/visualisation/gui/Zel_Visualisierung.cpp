@@ -171,6 +171,8 @@ bool TFormVisualisierung::OpenVideo(std::span<const TRecordingEvent> records, co
     return true;
 }
 
+TFormVisInit* TFormVisualisierung::VisInit() const { return visInit_; }
+
 bool TFormVisualisierung::TimerActive() const { return timer_->isActive(); }
 
 void TFormVisualisierung::OnlineTick() {

@@ -68,7 +68,7 @@ public:
     VisuCursorPosition Cursor() const { return cursor_; }
     bool IsChanged() const { return changed_; }
     QPushButton* Button(const QString& text) const;
-    TFormVisInit* VisInit() const { return visInit_; }
+    TFormVisInit* VisInit() const;
     QImage Picture() const;
     bool TimerActive() const;
 
