@@ -51,7 +51,8 @@ VisuLayout ComputeVisuLayout(const TGrafikRecord& record) {
     while (triangle > 2 && v.W - 5 <= triangle) triangle -= 2;
     v.triangle = triangle;
 
-    const int square = std::max(3, std::min(triangle, v.H - 4));
+    // Two car-call squares (door sides 1 and 2) side by side in a shaft.
+    const int square = std::max(3, std::min({triangle, v.H - 4, (v.W - 10) / 2}));
     const int small = std::max(3, square / 2 + 1);
     const int shaftTriangleWidth = std::max(4, v.W / 2);
     const int shaftTriangleHeight = std::max(3, std::min(v.H - 4, shaftTriangleWidth / 2 + 2));

@@ -9,6 +9,10 @@ enum class VisuMode { Parameter = 1, Online = 2, Video = 3 };
 inline constexpr const char* kVisuFormCaption = "Zel - Visualisierung";
 inline constexpr const char* kVisInitCaption = "Visualisierung ( Parameter )     Objekt :";
 
+// Help pages: the window's by mode (11001 parameter, 11002 online, 11003 video), the parameter dialog's.
+inline constexpr int kVisuHelpContextBase = 11000;
+inline constexpr int kVisInitHelpContext = 11004;
+
 struct VisuButtons {
     bool info = true, relais = true, sonder = false, aendern = true, speichern = true;
     bool zurueck = true, einfuegenLoeschen = true, vor = true, abbrechen = true, hilfe = true;

@@ -13,6 +13,7 @@
 #include "records/codepage.h"
 #include "visualisation/gui/Zel_Visualisierung.h"
 #include "visualisation/visu_parameters.h"
+#include "visualisation/visu_window_model.h"
 
 namespace ovis::gui {
 namespace {
@@ -67,7 +68,7 @@ TFormVisInit::TFormVisInit(Dialogs& dialogs, TFormVisualisierung& visualisation,
     auto* ansicht = new QPushButton("Ansicht", this);
     auto* hilfe = new QPushButton("Hilfe", this);
     connect(ansicht, &QPushButton::clicked, this, [this] { AnsichtClick(); });
-    connect(hilfe, &QPushButton::clicked, this, [this] { visualisation_.Button("Hilfe")->click(); });
+    connect(hilfe, &QPushButton::clicked, this, [this] { visualisation_.ShowHelp(kVisInitHelpContext); });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel("Objektbezeichnung", this), 0, 0);

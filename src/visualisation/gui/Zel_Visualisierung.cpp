@@ -18,8 +18,6 @@
 namespace ovis::gui {
 namespace {
 
-constexpr int kHelpContext = 800;
-
 // The 640 x 480 picture, painted by the window's function at the logical size (crisp on HiDPI).
 class PictureWidget final : public QWidget {
 public:
@@ -75,9 +73,7 @@ TFormVisualisierung::TFormVisualisierung(VisualisationServices services, QWidget
     connect(Button("<<"), &QPushButton::clicked, this, [this] { ZurueckClick(); });
     connect(Button("Einfügen/Löschen"), &QPushButton::clicked, this, [this] { EinfuegenLoeschenClick(); });
     connect(Button("Abbrechen"), &QPushButton::clicked, this, [this] { close(); });
-    connect(Button("Hilfe"), &QPushButton::clicked, this, [this] {
-        if (services_.showHelp) services_.showHelp(kHelpContext + int(mode_));
-    });
+    connect(Button("Hilfe"), &QPushButton::clicked, this, [this] { ShowHelp(kVisuHelpContextBase + int(mode_)); });
 
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, [this] { mode_ == VisuMode::Online ? OnlineTick() : ReplayTick(); });
@@ -172,6 +168,10 @@ bool TFormVisualisierung::OpenVideo(std::span<const TRecordingEvent> records, co
 }
 
 TFormVisInit* TFormVisualisierung::VisInit() const { return visInit_; }
+
+void TFormVisualisierung::ShowHelp(int context) {
+    if (services_.showHelp) services_.showHelp(context);
+}
 
 bool TFormVisualisierung::TimerActive() const { return timer_->isActive(); }
 

@@ -71,6 +71,7 @@ public:
     TFormVisInit* VisInit() const;
     QImage Picture() const;
     bool TimerActive() const;
+    void ShowHelp(int context);
 
     // The timer ticks (tests call them directly).
     void OnlineTick();

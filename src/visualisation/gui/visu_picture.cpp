@@ -117,8 +117,9 @@ struct ElementPainter {
 
     bool Hidden(int kind, int index) const { return in.record.Elemente[kind - 1][index - 1].X.get() < 0; }
 
-    void HiddenOutline(const QRect& r) {
-        p.setPen(QPen(Qt::darkGray, 1, Qt::DotLine));
+    // A hidden element in parameter mode; red under the cursor.
+    void HiddenOutline(const QRect& r, bool marked) {
+        p.setPen(QPen(marked ? Qt::red : Qt::darkGray, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
@@ -126,7 +127,7 @@ struct ElementPainter {
     void Square(int kind, int index, const VisuElement& e) {
         const int size = v.groessen[kind == 4 ? 4 : 0];
         const QRect r(e.x, e.y, size, size);
-        if (Hidden(kind, index)) return in.showHidden ? HiddenOutline(r) : void();
+        if (Hidden(kind, index)) return in.showHidden ? HiddenOutline(r, in.states.Get(kind, index) == kVisuMarked) : void();
         const int state = in.states.Get(kind, index);
         if (kind == 4) {
             if (state == kVisuMarked) return Box(p, r, Qt::red, Qt::red);
@@ -143,7 +144,8 @@ struct ElementPainter {
     void CallTriangle(int index, const VisuElement& e) {
         const int width = v.triangle;
         const int height = std::max(2, v.groessen[3]);
-        if (Hidden(3, index)) return in.showHidden ? HiddenOutline(QRect(e.x, e.y, width, height)) : void();
+        if (Hidden(3, index))
+            return in.showHidden ? HiddenOutline(QRect(e.x, e.y, width, height), in.states.Get(3, index) == kVisuMarked) : void();
         const int state = in.states.Get(3, index);
         const bool up = index % 2 == 1;
         const QColor on = up ? QColor(Qt::red) : kBrightGreen;
@@ -161,7 +163,7 @@ struct ElementPainter {
         switch (e.part) {
             case ShaftPart::Field: {
                 const QRect r = FieldRect(e);
-                if (Hidden(6, index)) return in.showHidden ? HiddenOutline(r) : void();
+                if (Hidden(6, index)) return in.showHidden ? HiddenOutline(r, state == kVisuMarked) : void();
                 Box(p, r, state == kVisuOff ? kSilver : QColor(Qt::yellow), state == kVisuMarked ? Qt::red : Qt::gray);
                 return;
             }
