@@ -15,6 +15,8 @@
 #include "link/gui/Zel_Interface.h"
 #include "link/online_analyser_link.h"
 #include "link/online_poll.h"
+#include "link/interface_commands.h"
+#include "link/visu_memory.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/toolbar_icons.h"
@@ -283,7 +285,18 @@ TFormVisualisierung& ApplicationWindows::Visualisation() {
                 link_->actions().SetLinkIdle(false);
                 online_->OnlinePoll();
             },
-            [this](VisuMode mode) { VisualisationClosed(int(mode)); }});
+            [this](VisuMode mode) { VisualisationClosed(int(mode)); },
+            [this](std::uint16_t start, std::size_t count) {
+                return ReadVisuMemory(link_->link(), std::uint8_t(store_.Tables().parameters.InterfaceNumber()), start,
+                                      count);
+            },
+            [this](int message, bool on) {
+                ovis::Link& link = link_->link();
+                link.Prepare(std::uint8_t(store_.Tables().parameters.InterfaceNumber()), command::kLevels,
+                             SwitchPayload(message, on));
+                link.SendTelegram();
+                return link.Result() == LinkResult::Ok;
+            }});
         visuDialogs_->SetParent(visu_.get());
     }
     return *visu_;

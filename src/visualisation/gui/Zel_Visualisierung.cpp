@@ -2,7 +2,11 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QDialog>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -61,9 +65,8 @@ TFormVisualisierung::TFormVisualisierung(VisualisationServices services, QWidget
     layout->addLayout(row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto notBuilt = [this] { services_.dialogs.Information(kLaterVersionNote); };
-    connect(Button("Info"), &QPushButton::clicked, this, notBuilt);
-    connect(Button("Relais"), &QPushButton::clicked, this, notBuilt);
+    connect(Button("Info"), &QPushButton::clicked, this, [this] { InfoClick(); });
+    connect(Button("Relais"), &QPushButton::clicked, this, [this] { RelaisClick(); });
     connect(Button("Ändern"), &QPushButton::clicked, this, [this] {
         if (!visInit_) visInit_ = new TFormVisInit(services_.dialogs, *this, this);
         visInit_->Open(*record_);
@@ -100,8 +103,8 @@ bool TFormVisualisierung::Load() {
 
 void TFormVisualisierung::Layout() {
     scene_ = std::make_unique<VisuScene>(*record_);
-    const std::vector<TIoRecord> rows = services_.ioRows ? services_.ioRows() : std::vector<TIoRecord>{};
-    binding_ = BindVisuMessages(*record_, rows);
+    rows_ = services_.ioRows ? services_.ioRows() : std::vector<TIoRecord>{};
+    binding_ = BindVisuMessages(*record_, rows_);
     states_.Clear();
     picture_->update();
 }
@@ -169,6 +172,8 @@ bool TFormVisualisierung::OpenVideo(std::span<const TRecordingEvent> records, co
 
 TFormVisInit* TFormVisualisierung::VisInit() const { return visInit_; }
 
+QListWidget* TFormVisualisierung::List() const { return list_; }
+
 void TFormVisualisierung::ShowHelp(int context) {
     if (services_.showHelp) services_.showHelp(context);
 }
@@ -232,6 +237,50 @@ void TFormVisualisierung::EinfuegenLoeschenClick() {
         changed_ = true;
         picture_->update();
     }
+}
+
+void TFormVisualisierung::ShowList(const char* title, const QStringList& lines, std::function<void(int row)> activated) {
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(kVisuFormCaption);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* label = new QLabel(FromCore(title), dialog);
+    label->setFont(QFont(QStringLiteral("Monospace")));
+    list_ = new QListWidget(dialog);
+    list_->setFont(QFont(QStringLiteral("Monospace")));
+    list_->addItems(lines);
+    list_->setMinimumWidth(420);
+    layout->addWidget(label);
+    layout->addWidget(list_);
+    if (activated)
+        connect(list_, &QListWidget::itemActivated, dialog,
+                [this, activated](QListWidgetItem* item) { activated(list_->row(item)); });
+    dialog->show();
+}
+
+void TFormVisualisierung::InfoClick() {
+    if (!services_.readMemory) return;
+    const auto bytes = services_.readMemory(kVisuEventListAddress, kVisuEventEntries * kVisuEventEntrySize);
+    if (!bytes) return;
+    QStringList lines;
+    for (const std::string& line : EventListLines(DecodeVisuEventList(*bytes), rows_)) lines << FromRecord(line);
+    ShowList(kVisuEventListTitle, lines, {});
+}
+
+void TFormVisualisierung::RelaisClick() {
+    if (!services_.readMemory) return;
+    const auto bytes = services_.readMemory(kVisuRelayStatesAddress, kVisuRelayStateBytes);
+    if (!bytes) return;
+    relays_ = RelayLines(binding_, *bytes);
+    QStringList lines;
+    for (const RelayLine& line : relays_) lines << FromRecord(RelayLineText(rows_, line));
+    ShowList(kVisuRelayListTitle, lines, [this](int row) {
+        if (row < 0 || std::size_t(row) >= relays_.size() || !services_.switchRelay) return;
+        RelayLine& line = relays_[std::size_t(row)];
+        if (!services_.switchRelay(line.message, !line.on)) return;
+        line.on = !line.on;
+        if (list_) list_->item(row)->setText(FromRecord(RelayLineText(rows_, line)));
+    });
 }
 
 bool TFormVisualisierung::Save() {

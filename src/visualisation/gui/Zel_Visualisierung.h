@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,10 +21,12 @@
 #include "visualisation/replay_engine.h"
 #include "visualisation/visu_binding.h"
 #include "visualisation/visu_cursor.h"
+#include "visualisation/visu_lists.h"
 #include "visualisation/visu_scene.h"
 #include "visualisation/visu_states.h"
 #include "visualisation/visu_window_model.h"
 
+class QListWidget;
 class QPushButton;
 class QTimer;
 class QCloseEvent;
@@ -40,6 +43,10 @@ struct VisualisationServices {
     std::function<void(int context)> showHelp;
     std::function<void()> onlinePoll;               // online mode: one poll of the event stream
     std::function<void(VisuMode mode)> closed;      // the window closed (online: end the connection)
+    // Online "Info" and "Relais": bytes of the Interface's area 1 (nothing when not read), and
+    // switching a message with command 20 (false when it was not sent).
+    std::function<std::optional<std::vector<std::uint8_t>>(std::uint16_t start, std::size_t count)> readMemory;
+    std::function<bool(int message, bool on)> switchRelay;
 };
 
 class TFormVisualisierung : public QWidget {
@@ -70,6 +77,8 @@ public:
     QPushButton* Button(const QString& text) const;
     TFormVisInit* VisInit() const;
     QImage Picture() const;
+    // The event or relay list while it is shown.
+    QListWidget* List() const;
     bool TimerActive() const;
     void ShowHelp(int context);
 
@@ -95,12 +104,18 @@ private:
     void VorClick();
     void ZurueckClick();
     void EinfuegenLoeschenClick();
+    void InfoClick();
+    void RelaisClick();
+    // Shows a list under its title; Escape closes it, activating a line calls `activated`.
+    void ShowList(const char* title, const QStringList& lines, std::function<void(int row)> activated);
 
     VisualisationServices services_;
     VisuMode mode_ = VisuMode::Parameter;
     std::unique_ptr<TGrafikRecord> record_;
     std::unique_ptr<VisuScene> scene_;
+    std::vector<TIoRecord> rows_;
     VisuBinding binding_;
+    std::vector<RelayLine> relays_;
     VisuStates states_;
     VisuQueue queue_;
     VisuCursorPosition cursor_;
@@ -112,6 +127,7 @@ private:
     QTimer* timer_ = nullptr;
     std::vector<QPushButton*> buttons_;
     QPointer<TFormVisInit> visInit_;
+    QPointer<QListWidget> list_;
 };
 
 }  // namespace ovis::gui

@@ -4,6 +4,7 @@
 // three modes are written to OVIS_VISU_SCREENSHOTS when that is set.
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -15,6 +16,7 @@
 #include "link/link_fakes.h"
 #include "link/online_analyser_link.h"
 #include "link/open_editors.h"
+#include "link/visu_memory.h"
 #include "project/grafik_file.h"
 #include "project/project_store.h"
 #include "project/system_parameters.h"
@@ -43,9 +45,11 @@ struct VisuRig {
     std::filesystem::path project = base.path() / kProjectsFolder / "Anlage";
     test::ScriptedDialogs dialogs;
     test::FixedClock clock;
-    std::vector<TIoRecord> rows{Row("Ruf", 3), Row("Tuer", 1), Row("Kabine", 6), Row("Stoerung", 4)};
+    std::vector<TIoRecord> rows{Row("Ruf", 3), Row("Tuer", 1), Row("Kabine", 6), Row("Stoerung", 4), Row("Pumpe", 9)};
     std::vector<VisuMode> closed;
     std::function<void()> poll;
+    std::function<std::optional<std::vector<std::uint8_t>>(std::uint16_t, std::size_t)> readMemory;
+    std::function<bool(int, bool)> switchRelay;
 
     VisuRig() {
         std::filesystem::create_directories(project);
@@ -68,7 +72,9 @@ struct VisuRig {
             [this] {
                 if (poll) poll();
             },
-            [this](VisuMode mode) { closed.push_back(mode); }});
+            [this](VisuMode mode) { closed.push_back(mode); },
+            [this](std::uint16_t start, std::size_t count) { return readMemory(start, count); },
+            [this](int message, bool on) { return switchRelay(message, on); }});
     }
 };
 
@@ -162,21 +168,27 @@ private slots:
         r.clock.now.hour = 12;
         ClockSetting clockSetting;
         OnlineStream stream{rig.link, r.clock, clockSetting,
-                            OnlineProject{[] { return 1; }, [] { return false; }, [] { return 4; }}};
-        const std::vector<std::uint8_t> roles{3, 1, 6, 4};
+                            OnlineProject{[] { return 1; }, [] { return false; }, [] { return 5; }}};
+        const std::vector<std::uint8_t> roles{3, 1, 6, 4, 9};
         r.poll = [&] { stream.OnlinePoll(); };
+        r.readMemory = [&](std::uint16_t start, std::size_t count) { return ReadVisuMemory(rig.link, 1, start, count); };
+        r.switchRelay = [&](int message, bool on) {
+            rig.link.Prepare(1, command::kLevels, SwitchPayload(message, on));
+            rig.link.SendTelegram();
+            return rig.link.Result() == LinkResult::Ok;
+        };
 
         auto form = r.Window();
         QVERIFY(form->OpenOnline());
         QCOMPARE(form->windowTitle(), QStringLiteral("Zel - Visualisierung  ( online )"));
         QVERIFY(form->Button("Relais")->isVisible());
         QVERIFY(!form->Button(">>")->isVisible());
-        stream.Targets().messageCount = 4;
+        stream.Targets().messageCount = 5;
         stream.Targets().roles = roles;
         stream.Targets().visuQueue = &form->Queue();
         stream.Targets().elements = form->Binding().elements;
         actions.SetLinkIdle(false);
-        rig.link.Prepare(1, command::kOnlineStart, OnlineStartPayload(4));
+        rig.link.Prepare(1, command::kOnlineStart, OnlineStartPayload(5));
         rig.link.SendTelegram();
         for (int i = 0; i < 3; ++i) form->OnlineTick();
         QCOMPARE(int(form->States().Get(6, 1)), 0);
@@ -189,6 +201,19 @@ private slots:
         const VisuElement field = scene.Elements(6)[0];
         QCOMPARE(picture.pixelColor(field.x + 5, field.y + 3), QColor(Qt::yellow));
         Screenshot(*form, "online");
+
+        form->Button("Info")->click();
+        QVERIFY(form->List());
+        QCOMPARE(form->List()->count(), 1);
+        QVERIFY(form->List()->item(0)->text().endsWith(QStringLiteral("  Kabine  EIN")));
+        form->Button("Relais")->click();
+        QCOMPARE(form->List()->count(), 1);
+        QCOMPARE(form->List()->item(0)->text(), QStringLiteral("Pumpe  AUS"));
+        emit form->List()->itemActivated(form->List()->item(0));
+        QCOMPARE(form->List()->item(0)->text(), QStringLiteral("Pumpe  EIN"));
+        QVERIFY(plant.Level(5));
+        for (int i = 0; i < 3; ++i) form->OnlineTick();
+        QCOMPARE(int(form->Queue().Count()), 0);
         form->close();
         QCOMPARE(r.closed, std::vector<VisuMode>{VisuMode::Online});
     }
