@@ -180,6 +180,6 @@ void ReplayEngine::ToggleSingleStep() {
     }
 }
 
-std::string ReplayEngine::ClockText() const { return time_.TimeText(speed_ == ReplaySpeed::Vorwaerts1zu1); }
+std::string ReplayEngine::ClockText() const { return time_.ClockText(speed_ == ReplaySpeed::Vorwaerts1zu1); }
 
 }  // namespace ovis

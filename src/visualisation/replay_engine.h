@@ -51,7 +51,7 @@ public:
     ReplaySpeed Speed() const { return speed_; }
     std::string_view SpeedText() const { return ReplaySpeedText(speed_); }
     const ReplayTime& Time() const { return time_; }
-    // The clock as "hh:mm:ss,hh"; at 1:1 the separators blink each half second.
+    // The clock as "hh:mm:ss"; at 1:1 the separators blink each half second.
     std::string ClockText() const;
     // "   AKTIV " / " INAKTIV " for the record played last, "  Dateianfang" / "  Dateiende" at the ends.
     const std::string& StateText() const { return state_; }

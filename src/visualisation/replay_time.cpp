@@ -50,10 +50,16 @@ ReplayTime ReplayTime::FromHundredths(std::int64_t value) {
     return t;
 }
 
-std::string ReplayTime::TimeText(bool blink) const {
+std::string ReplayTime::TimeText() const {
+    char text[24];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d,%02d", hour, minute, second, hundredth);
+    return text;
+}
+
+std::string ReplayTime::ClockText(bool blink) const {
     const char sep = blink && hundredth >= 50 ? ' ' : ':';
     char text[24];
-    std::snprintf(text, sizeof text, "%02d%c%02d%c%02d,%02d", hour, sep, minute, sep, second, hundredth);
+    std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", hour, sep, minute, sep, second);
     return text;
 }
 

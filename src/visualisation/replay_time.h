@@ -20,8 +20,10 @@ struct ReplayTime {
     // The time `steps` hundredths later (earlier when negative), with every carry.
     ReplayTime Plus(std::int64_t steps) const { return FromHundredths(Hundredths() + steps); }
 
-    // "hh:mm:ss,hh"; with `blink` the separators are blanks in the second half of each second.
-    std::string TimeText(bool blink = false) const;
+    // "hh:mm:ss,hh".
+    std::string TimeText() const;
+    // "hh:mm:ss"; with `blink` the separators are blanks in the second half of each second.
+    std::string ClockText(bool blink) const;
     // "dd.mm.yyyy".
     std::string DateText() const;
 

@@ -163,7 +163,7 @@ bool TFormVisualisierung::OpenVideo(std::span<const TRecordingEvent> records, co
     Layout();
     records_ = records;
     replay_ = std::make_unique<ReplayEngine>(records_, services_.clock);
-    UpdateReplayTexts();
+    UpdateReplayTexts(true);
     show();
     raise();
     timer_->start(kReplayTickMs);
@@ -196,7 +196,7 @@ void TFormVisualisierung::ApplyDraws(std::span<const ReplayDraw> draws) {
         const int kind = binding_.kinds[row];
         states_.Set(kind, binding_.elements[row], VisuStateForLevel(kind, draw.high));
     }
-    UpdateReplayTexts();
+    UpdateReplayTexts(!draws.empty());
 }
 
 void TFormVisualisierung::ReplayTick() {
@@ -204,10 +204,14 @@ void TFormVisualisierung::ReplayTick() {
     ApplyDraws(replay_->Tick());
 }
 
-void TFormVisualisierung::UpdateReplayTexts() {
+// The picture is painted again only when an element or the footer changed.
+void TFormVisualisierung::UpdateReplayTexts(bool drawn) {
     if (!replay_) return;
     Button("Einfügen/Löschen")->setText(FromCore(std::string(replay_->SpeedText())));
-    footer_ = FromCore(replay_->Time().DateText() + "  " + replay_->ClockText() + "  " + replay_->StateText());
+    const QString footer =
+        FromCore(replay_->Time().DateText() + "  " + replay_->ClockText() + "  " + replay_->StateText());
+    if (!drawn && footer == footer_) return;
+    footer_ = footer;
     picture_->update();
 }
 
@@ -231,7 +235,7 @@ void TFormVisualisierung::ZurueckClick() {
 void TFormVisualisierung::EinfuegenLoeschenClick() {
     if (mode_ == VisuMode::Video && replay_) {
         replay_->ToggleSingleStep();
-        return UpdateReplayTexts();
+        return UpdateReplayTexts(true);
     }
     if (ToggleElementHidden(*record_, cursor_)) {
         changed_ = true;

@@ -100,7 +100,7 @@ private:
     void SetMode(VisuMode mode, const std::string& fileName = {});
     void ApplyDraws(std::span<const ReplayDraw> draws);
     void MoveCursor(VisuCursorPosition to);
-    void UpdateReplayTexts();
+    void UpdateReplayTexts(bool drawn);
     void VorClick();
     void ZurueckClick();
     void EinfuegenLoeschenClick();
