@@ -13,11 +13,13 @@
 #include "link/frame_code.h"
 #include "link/relay_record.h"
 #include "project/statistics_file.h"
+#include "project/grafik_file.h"
 #include "records/io_error.h"
 #include "shell/demo_project.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "tables/group_fixture.h"
+#include "visualisation/visu_scene.h"
 
 namespace ovis::fuzz {
 namespace {
@@ -213,6 +215,20 @@ void WriteOnlineSeeds(const fs::path& root) {
     online.Add(Bytes{0, 4, 1, 12, 0x04, 0x02, 0, 0x00, 0x03});
 }
 
+// "Grafik.ofd": the defaults, and an object of three lifts with texts and a hidden element.
+void WriteGrafikSeeds(const fs::path& root) {
+    SeedFolder seeds(root, "grafik_file_fuzzer");
+    TGrafikRecord record = DefaultGrafikRecord();
+    seeds.Add(EncodeRecords(&record, 1));
+    const std::uint8_t lifts[3][kVisuLiftParameters] = {{10, 1, 1, 2, 5, 3}, {8, 3, 1, 1, 0, 0}, {12, 1, 2, 1, 25, 25}};
+    for (int lift = 0; lift < 3; ++lift)
+        for (int c = 0; c < kVisuLiftParameters; ++c) record.Aufzug[lift][c] = lifts[lift][c];
+    record.Statusmeldung[0].assign("T\x81r offen");
+    VisuScene scene(record);
+    record.Elemente[2][3].X = std::int16_t(-record.Elemente[2][3].X.get());
+    seeds.Add(EncodeRecords(&record, 1));
+}
+
 }  // namespace
 }  // namespace ovis::fuzz
 
@@ -229,6 +245,7 @@ int main(int argc, char** argv) {
         ovis::fuzz::WriteRelaySeeds(root);
         ovis::fuzz::WriteRecordingSeeds(root);
         ovis::fuzz::WriteReadoutSeeds(root);
+        ovis::fuzz::WriteGrafikSeeds(root);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Fehler: %s\n", e.what());
         return 1;

@@ -94,6 +94,8 @@ bool OnlinePlant::Change(int message, bool high) {
     if (levels_.size() < std::size_t(message)) levels_.resize(std::size_t(message), false);
     levels_[std::size_t(message - 1)] = high;
     ++changes_;
+    recent_.push_back({0, 0, 0, 0, 0, 0, message, high});
+    if (recent_.size() > std::size_t(kVisuEventEntries)) recent_.pop_front();
     const auto a = std::uint8_t((message >> 8 & 3) | (high ? 4 : 0));
     const auto b = std::uint8_t(message & 0xFF);
     if (options_.reply12Every > 0 && changes_ % options_.reply12Every == 0)
@@ -103,7 +105,26 @@ bool OnlinePlant::Change(int message, bool high) {
     return true;
 }
 
+void OnlinePlant::WriteVisuMemory(InterfaceSimulator& simulator) {
+    // The clock as the PC set it: seconds, minutes, hours, day, month, year low and high byte.
+    const auto clock = simulator.Memory().Read(int(MemoryArea::Configuration), kClockAddress, 7);
+    std::vector<std::uint8_t> list;
+    for (VisuEventEntry& e : recent_) {
+        if (e.year == 0 && clock.size() == 7)
+            e = {clock[3], clock[4], clock[5] | clock[6] << 8, clock[2], clock[1], clock[0], e.message, e.high};
+        const auto bytes = EncodeVisuEventEntry(e);
+        list.insert(list.end(), bytes.begin(), bytes.end());
+    }
+    list.resize(std::size_t(kVisuEventEntries * kVisuEventEntrySize), 0);
+    simulator.Memory().Write(int(MemoryArea::Firmware), kVisuEventListAddress, list);
+    std::vector<std::uint8_t> relays(kVisuRelayStateBytes, 0);
+    for (std::size_t m = 0; m < levels_.size() && m / 8 < relays.size(); ++m)
+        if (levels_[m]) relays[m / 8] |= std::uint8_t(0x80 >> (m % 8));
+    simulator.Memory().Write(int(MemoryArea::Firmware), kVisuRelayStatesAddress, relays);
+}
+
 void OnlinePlant::Flush(InterfaceSimulator& simulator) {
+    WriteVisuMemory(simulator);
     // One telegram at a time, as full as the telegram allows: the PC takes one per poll.
     if (simulator.WaitingTelegrams() > 0) return;
     const auto address = std::uint8_t(simulator.Options().address);

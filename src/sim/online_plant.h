@@ -1,13 +1,16 @@
 #pragma once
 // The Interface's online mode: after command 7 it answers with the levels of messages 1 to N
 // (reply 7) and then reports every level change (reply 6, or every K-th as reply 12); command 20
-// asks for all levels (reply 20) or switches one message. Level changes come from a replayed
+// asks for all levels (reply 20) or switches one message. The last 16 changes and the levels of
+// all messages are kept in area 1 for the visualisation's event list and relay states. Level changes come from a replayed
 // events file or from a random plant. While online, the counters count once per second.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <random>
 #include <vector>
 
+#include "link/visu_memory.h"
 #include "sim/interface_simulator.h"
 #include "sim/memory_card.h"
 
@@ -50,6 +53,8 @@ private:
     // Sets a level and queues its report; false when the message is outside 1..1023.
     bool Change(int message, bool high);
     void Flush(InterfaceSimulator& simulator);
+    // Writes the event list and the relay states; changes not yet listed take the Interface clock.
+    void WriteVisuMemory(InterfaceSimulator& simulator);
     // Copies counter records that a configuration (re)wrote from area 3 to area 1; gives the
     // message numbers of the configured counters.
     std::vector<int> SyncCounters(InterfaceSimulator& simulator);
@@ -68,6 +73,7 @@ private:
     std::vector<bool> levels_;
     int changes_ = 0;
     std::vector<std::uint8_t> pending6_, pending12_;
+    std::deque<VisuEventEntry> recent_;  // oldest first; year 0 until the clock stamped it
     std::vector<std::vector<std::uint8_t>> counterRecords_;  // as configured, per counter
 };
 

@@ -16,6 +16,8 @@
 #include "link/gui/Zel_Interface.h"
 #include "link/online_analyser_link.h"
 #include "link/online_poll.h"
+#include "link/interface_commands.h"
+#include "link/visu_memory.h"
 #include "link/gui/link_controller.h"
 #include "shell/gui/Zel_Menuseite.h"
 #include "shell/gui/toolbar_icons.h"
@@ -34,6 +36,7 @@
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
 #include "tables/gui/Zel_Timer.h"
+#include "visualisation/gui/Zel_Visualisierung.h"
 
 namespace ovis::gui {
 
@@ -66,6 +69,9 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
         if (counterOnline_) counterOnline_->raise();
     };
     hooks.openCounterWindow = [this] { OpenCounterWindow(); };
+    hooks.visualisationOpen = [this] { return visu_ && visu_->isVisible(); };
+    hooks.openOnlineVisualisation = [this] { OpenOnlineVisualisation(); };
+    hooks.startVisualisationTimer = [this] { Visualisation().StartOnlineTimer(); };
     context.window = mainForm_.get();
     // The start view plays unless a project was opened or created in the meantime.
     context.housekeepingHooks.startLedSimulation = [this] {
@@ -81,6 +87,10 @@ ApplicationWindows::ApplicationWindows(ProjectStore& store, Dialogs& dialogs) : 
     mainForm_->RegisterEditor(MenuCommand::Timer, EditorSlot::TimerEditor, [this] { Timer().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Programm, EditorSlot::ProgramEditor, [this] { Programm().OpenEditor(); });
     mainForm_->RegisterEditor(MenuCommand::Led, EditorSlot::LedEditor, [this] { Tabelle().OpenLedEditor(); });
+    mainForm_->RegisterEditor(MenuCommand::Visualisierung, EditorSlot::VisualisationEditor, [this] {
+        if (visu_ && visu_->isVisible()) return visu_->raise();
+        if (!Visualisation().OpenParameter()) mainForm_->EditorClosed(EditorSlot::VisualisationEditor);
+    });
     ConnectInterfaceCommands();
     mainForm_->SetEvaluationOpener(
         [this](EvaluationMode mode) { Interface().Open(EvaluationWindowMode(int(mode) + 1)); });
@@ -292,8 +302,8 @@ void ApplicationWindows::Evaluate(EvaluationWindowMode mode, int folder, const s
             window.show();
             window.raise();
         }
-    } else {
-        dialogs_.Information(kLaterVersionNote);
+    } else if (mode == EvaluationWindowMode::Video) {
+        OpenVideo(file);
     }
 }
 
@@ -305,6 +315,74 @@ TFormStatistik& ApplicationWindows::Statistik() {
         statistik_->showHelp = [this](int context) { mainForm_->ShowHelp(context); };
     }
     return *statistik_;
+}
+
+TFormVisualisierung& ApplicationWindows::Visualisation() {
+    if (!visu_) {
+        visuDialogs_ = std::make_unique<QtDialogs>();
+        visu_ = std::make_unique<TFormVisualisierung>(VisualisationServices{
+            *visuDialogs_, clock_, [this] { return store_.ProjectDirectory(); },
+            [this] {
+                const auto rows = store_.Tables().io.Rows();
+                return std::vector<TIoRecord>(rows.begin(), rows.end());
+            },
+            [this](int context) { mainForm_->ShowHelp(context); },
+            [this] {
+                link_->actions().SetLinkIdle(false);
+                online_->OnlinePoll();
+            },
+            [this](VisuMode mode) { VisualisationClosed(int(mode)); },
+            [this](std::uint16_t start, std::size_t count) {
+                return ReadVisuMemory(link_->link(), std::uint8_t(store_.Tables().parameters.InterfaceNumber()), start,
+                                      count);
+            },
+            [this](int message, bool on) {
+                ovis::Link& link = link_->link();
+                link.Prepare(std::uint8_t(store_.Tables().parameters.InterfaceNumber()), command::kLevels,
+                             SwitchPayload(message, on));
+                link.SendTelegram();
+                return link.Result() == LinkResult::Ok;
+            }});
+        visuDialogs_->SetParent(visu_.get());
+    }
+    return *visu_;
+}
+
+// The video replay shows the file in the one recording buffer; a failure is an exception's text.
+void ApplicationWindows::OpenVideo(const std::filesystem::path& file) {
+    if (visu_ && visu_->isVisible()) return;
+    try {
+        if (!recording_) Analyser();
+        recording_->LoadFile(file);
+        Visualisation().OpenVideo(recording_->Events(), recording_->FileName());
+    } catch (const std::exception& e) {
+        dialogs_.Error(std::string("Exception: ") + e.what());
+    }
+}
+
+void ApplicationWindows::OpenOnlineVisualisation() {
+    if (!Visualisation().OpenOnline()) return;
+    const ProjectTables& tables = store_.Tables();
+    onlineMessages_ = OnlineMessagesOf(tables.io, tables.led);
+    OnlineTargets& targets = online_->Targets();
+    targets.messageCount = onlineMessages_.Count();
+    targets.roles = onlineMessages_.roles;
+    targets.visuQueue = &visu_->Queue();
+    targets.elements = visu_->Binding().elements;
+}
+
+void ApplicationWindows::VisualisationClosed(int mode) {
+    switch (VisuMode(mode)) {
+        case VisuMode::Parameter: mainForm_->EditorClosed(EditorSlot::VisualisationEditor); break;
+        case VisuMode::Online:
+            online_->Targets().visuQueue = nullptr;
+            online_->Targets().elements = {};
+            EndOnline(link_->link(), link_->progressWindows());
+            link_->actions().SetLinkIdle(true);
+            mainForm_->RefreshStates();
+            break;
+        case VisuMode::Video: break;
+    }
 }
 
 AnalyserOpener& ApplicationWindows::Analyser() {

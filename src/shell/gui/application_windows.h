@@ -39,6 +39,7 @@ class AnalyserOpener;
 class TFormAnalyserOnline;
 class TFormCounterOnline;
 class TFormStatistik;
+class TFormVisualisierung;
 }  // namespace ovis::gui
 
 namespace ovis {
@@ -85,6 +86,8 @@ public:
     AnalyserOpener& Analyser();
     // The statistics window, created at its first use and then kept.
     TFormStatistik& Statistik();
+    // The visualisation window, created on first use and then kept.
+    TFormVisualisierung& Visualisation();
 
     // OpenEditors, for "Neukonfiguration"
     bool IsOpen(EditorKind editor) const override;
@@ -106,8 +109,12 @@ private:
     void CreateOnlineStream();
     void OpenOnlineAnalyser();
     void OpenCounterWindow();
+    // The visualisation: online through the connection timer, its closing by mode.
+    void OpenOnlineVisualisation();
+    void VisualisationClosed(int mode);
+    void OpenVideo(const std::filesystem::path& file);
     // "Datei auswerten" of the evaluation window: the analyser for modes 1 and 2, the statistics
-    // for mode 3 with the file's begin date.
+    // for mode 3 with the file's begin date, the video replay for mode 4.
     void Evaluate(EvaluationWindowMode mode, int folder, const std::filesystem::path& file);
 
     ProjectStore& store_;
@@ -143,6 +150,8 @@ private:
     OnlineMessages onlineMessages_;
     QPointer<TFormAnalyserOnline> onlineAnalyser_;
     QPointer<TFormCounterOnline> counterOnline_;
+    std::unique_ptr<QtDialogs> visuDialogs_;
+    std::unique_ptr<TFormVisualisierung> visu_;
     int onlineFolder_ = 0;          // the folder chosen last in "Ordner:"
     bool reconnectAnalyser_ = false;  // a folder change closes and reconnects
     bool reconnectMaximised_ = false;  // and keeps the maximised state
