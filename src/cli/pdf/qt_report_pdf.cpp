@@ -1,6 +1,5 @@
 // PDF files of reports through Qt on the offscreen platform, so that no display is needed.
-#include <QGuiApplication>
-
+#include "cli/qt/offscreen_gui_application.h"
 #include "cli/report_pdf.h"
 #include "reports/gui/report_painter.h"
 
@@ -9,8 +8,6 @@ namespace {
 
 class QtReportPdfWriter final : public ReportPdfWriter {
 public:
-    QtReportPdfWriter() : application_(Argc(), Argv()) {}
-
     std::optional<std::vector<std::uint8_t>> Pdf(const Report& report) override {
         const auto pdf = gui::ReportPdf(report);
         if (!pdf) return std::nullopt;
@@ -18,18 +15,7 @@ public:
     }
 
 private:
-    static int& Argc() {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        return argc;
-    }
-    static char** Argv() {
-        static char name[] = "ovisctl";
-        static char* argv[] = {name, nullptr};
-        return argv;
-    }
-
-    QGuiApplication application_;
+    OffscreenGuiApplication application_;
 };
 
 }  // namespace
