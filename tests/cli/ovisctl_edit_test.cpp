@@ -7,6 +7,7 @@
 #include "evaluation/recording_events.h"
 #include "project/recording.h"
 #include "support/project_fixture.h"
+#include "support/recording_projects.h"
 #include "support/run_program.h"
 
 namespace ovis {
@@ -28,17 +29,11 @@ protected:
     std::vector<TRecordingEvent> records;
 
     OvisctlEdit() {
-        fixture.CreateProject("Halle");
+        file = test::CreatePumpAndValveProject(fixture);
         project = fixture.ProjectDir("Halle");
-        std::vector<TIoRecord> io(2, TIoRecord{});
-        io[0].Typ = "Relais", io[0].Bezeichnung = "Pumpe";
-        io[1].Typ = "Relais", io[1].Bezeichnung = "Ventil";
-        WriteRecords(project / kIoFileName, io.data(), io.size());
         records = test::CreatedDayFile(2);
         records.insert(records.begin() + 4, {MakeEvent(1, true, At(8)), MakeEvent(2, true, At(8, 30)),
                                              MakeEvent(1, false, At(9)), MakeEvent(2, false, At(14))});
-        file = project / "Daten" / "Datenausgabe" / "Ausgangsdaten" / "Tag.ofa";
-        std::filesystem::create_directories(file.parent_path());
         test::WriteRecordingFile(file, records);
     }
 

@@ -5,6 +5,7 @@
 #include "evaluation/recording_events.h"
 #include "support/file_bytes.h"
 #include "support/project_fixture.h"
+#include "support/recording_projects.h"
 #include "support/run_program.h"
 
 namespace ovis {
@@ -24,16 +25,10 @@ protected:
     std::filesystem::path file;
 
     OvisctlExport() {
-        fixture.CreateProject("Halle");
+        file = test::CreatePumpAndValveProject(fixture);
         project = fixture.ProjectDir("Halle");
-        std::vector<TIoRecord> io(2, TIoRecord{});
-        io[0].Typ = "Relais", io[0].Bezeichnung = "Pumpe";
-        io[1].Typ = "Relais", io[1].Bezeichnung = "Ventil";
-        WriteRecords(project / kIoFileName, io.data(), io.size());
         auto records = test::CreatedDayFile(2);
         records.insert(records.begin() + 4, {MakeEvent(1, true, {3, 1, 8}), MakeEvent(1, false, {3, 1, 9})});
-        file = project / "Daten" / "Datenausgabe" / "Ausgangsdaten" / "Tag.ofa";
-        std::filesystem::create_directories(file.parent_path());
         test::WriteRecordingFile(file, records);
     }
 

@@ -6,6 +6,7 @@
 #include "project/statistics_file.h"
 #include "support/file_bytes.h"
 #include "support/project_fixture.h"
+#include "support/recording_projects.h"
 #include "support/run_program.h"
 
 namespace ovis {
@@ -26,18 +27,7 @@ protected:
     std::filesystem::path file;
 
     OvisctlStatistics() {
-        fixture.CreateProject("Halle");
-        project = fixture.ProjectDir("Halle");
-        std::vector<TIoRecord> io(3, TIoRecord{});
-        const char* names[] = {"T\xFCr auf", "Motor", "Licht\tAus"};
-        for (int i = 0; i < 3; ++i) io[i].Typ = "DC", io[i].Bezeichnung = names[i];
-        WriteRecords(project / kIoFileName, io.data(), io.size());
-        TParameterRecord parameters = fixture.tables->parameters.Record();
-        parameters.Ordner[0] = "Alle Meldungen";
-        WriteRecords(project / kParameterFileName, &parameters, 1);
-        SelectionTable selection;
-        selection.Folder(0).Shown[1] = 0;
-        selection.Save(project);
+        project = test::CreateThreeMessageProject(fixture);
 
         std::vector<TRecordingEvent> records{TRecordingEvent{}, MakeEvent(0, false, At(0))};
         for (int m = 1; m <= 3; ++m) records.push_back(MakeEvent(m, false, At(0)));
