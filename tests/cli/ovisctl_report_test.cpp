@@ -20,19 +20,6 @@ struct DemoBase {
     DemoBase() { EXPECT_EQ(test::Ovisctl("demo " + Quoted(base.path())).exitCode, 0); }
 };
 
-bool PdfToTextInstalled() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
-
-// The text of a PDF file, blanks kept as laid out.
-std::string PdfText(const std::filesystem::path& pdf) {
-    const std::filesystem::path text = pdf.string() + ".txt";
-    const std::string command = "pdftotext -layout " + Quoted(pdf) + " " + Quoted(text);
-    if (std::system(command.c_str()) != 0) return {};
-    std::ifstream in(text);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 TEST(OvisctlReport, UsageErrorsAndMissingProgram) {
     DemoBase base;
     const std::string pdf = " --pdf " + Quoted(base.base.path() / "r.pdf");
@@ -59,6 +46,19 @@ TEST(OvisctlReport, AnUnreadableTableIsRefusedNotPrintedEmpty) {
 }
 
 #ifdef OVISCTL_REPORT_PDF
+bool PdfToTextInstalled() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
+
+// The text of a PDF file, blanks kept as laid out.
+std::string PdfText(const std::filesystem::path& pdf) {
+    const std::filesystem::path text = pdf.string() + ".txt";
+    const std::string command = "pdftotext -layout " + Quoted(pdf) + " " + Quoted(text);
+    if (std::system(command.c_str()) != 0) return {};
+    std::ifstream in(text);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
 TEST(OvisctlReport, TerminalPlanAndProgramAsPdf) {
     if (!PdfToTextInstalled()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     DemoBase base;
