@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "evaluation/analyser_print_picture.h"
 #include "reports/report_model.h"
 
 namespace ovis::cli {
@@ -15,6 +16,8 @@ public:
     virtual ~ReportPdfWriter() = default;
     // The PDF document of a report; nothing when it could not be drawn.
     virtual std::optional<std::vector<std::uint8_t>> Pdf(const Report& report) = 0;
+    // The analyser's printed picture drawn in memory; width 0 when it could not be drawn.
+    virtual ReportPicture AnalyserPicture(const AnalyserPrintPicture& picture) = 0;
 };
 
 // Nothing when this build of ovisctl draws no PDF files.

@@ -9,6 +9,7 @@ AnalyserFileMenu FileModeMenu(bool outputFolder, int shownRows, int division, bo
     menu.speichern = menu.bearbeiten = outputFolder && shownRows > 0;
     menu.suchen = shownRows > 0;
     menu.drucken = true;
+    menu.exportieren = shownRows > 0;
     menu.ereignisSuchen = conditionColumn;
     menu.zoomIn = division < kFinestDivision;
     menu.zoomOut = division > kCoarsestDivision;

@@ -7,6 +7,7 @@ struct AnalyserFileMenu {
     bool bearbeiten = false;
     bool suchen = false;
     bool drucken = false;
+    bool exportieren = false;
     bool ereignisSuchen = false;
     bool zoomIn = false;
     bool zoomOut = false;
@@ -14,9 +15,9 @@ struct AnalyserFileMenu {
     bool startStop = false;
 };
 
-// "Speichern" and "Bearbeiten" for a file of the output folder with a shown row, "Suchen" with a
-// shown row, "Drucken" always, "Ereignis suchen" while the condition column is shown, the zoom
-// entries below the finest and above the coarsest division; "Takt" and "Start/Stop" never.
+// "Speichern" and "Bearbeiten" for a file of the output folder with a shown row, "Suchen" and
+// "Exportieren" with a shown row, "Drucken" always, "Ereignis suchen" while the condition column
+// is shown, the zoom entries below the finest and above the coarsest division; "Takt" and "Start/Stop" never.
 AnalyserFileMenu FileModeMenu(bool outputFolder, int shownRows, int division, bool conditionColumn);
 
 }  // namespace ovis

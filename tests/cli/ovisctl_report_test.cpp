@@ -1,11 +1,15 @@
-// ovisctl report: the terminal plan and a program as PDF files, read back with pdftotext.
+// ovisctl report: the terminal plan, a program, the analyser and the statistics as PDF files,
+// read back with pdftotext.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "evaluation/recording_events.h"
 #include "support/damaged_files.h"
+#include "support/project_fixture.h"
+#include "support/recording_projects.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -80,6 +84,57 @@ TEST(OvisctlReport, TerminalPlanAndProgramAsPdf) {
         const std::string text = PdfText(pdf);
         for (const std::string& expected : c.texts) EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
+}
+
+// The day file of a "Halle" project with "Pumpe" high from 08:00:00 to 08:00:30.
+struct PumpDay {
+    test::ProjectFixture fixture;
+    std::filesystem::path file = test::CreatePumpAndValveProject(fixture);
+    std::filesystem::path project = fixture.ProjectDir("Halle");
+    std::filesystem::path pdf = fixture.base.path() / "bericht.pdf";
+    PumpDay() {
+        auto records = test::CreatedDayFile(2);
+        records.insert(records.begin() + 4, {test::MakeEvent(1, true, {3, 1, 8}), test::MakeEvent(1, false, {3, 1, 8, 0, 30000})});
+        test::WriteRecordingFile(file, records);
+    }
+    test::ProgramRun Report(const std::string& kind, const std::string& options) {
+        return test::Ovisctl("report " + Quoted(project) + " " + kind + " " + Quoted(file) + " " + options +
+                             " --pdf " + Quoted(pdf));
+    }
+};
+
+TEST(OvisctlReport, AnalyserAndStatisticsAsPdf) {
+    if (!PdfToTextInstalled()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    PumpDay day;
+    const auto analyser = day.Report("analyser", "--folder 14");
+    ASSERT_EQ(analyser.exitCode, 0) << analyser.output;
+    std::string text = PdfText(day.pdf);
+    // The picture is an image: its names and labels are no text of the PDF; pdftotext closes up blanks.
+    for (const char* expected : {"Analyser ", "Projekt: Halle ", "Datei: Tag.ofa ", "Einteilung: Stunden", "Seite 1 von 1"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+    const auto statistics = day.Report("statistics", "--folder 14 --tab 0");
+    ASSERT_EQ(statistics.exitCode, 0) << statistics.output;
+    text = PdfText(day.pdf);
+    for (const char* expected : {"Statistikauswertung", "Datei: Tag.ofa",
+                                 "Anzahl aller Ereignisse:", "Datum: von 01.03.2008", "001 Pumpe"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+TEST(OvisctlReport, EvaluationReportsRefuseWhatTheyCannotPrint) {
+    PumpDay day;
+    const auto noFolder = day.Report("analyser", "");
+    EXPECT_EQ(noFolder.exitCode, 2) << noFolder.output;
+    const auto noTab = day.Report("statistics", "--folder 14");
+    EXPECT_EQ(noTab.exitCode, 2) << noTab.output;
+    // Tab 3 has no entries by default: nothing is counted.
+    const auto nothing = day.Report("statistics", "--folder 14 --tab 3");
+    EXPECT_NE(nothing.exitCode, 0);
+    EXPECT_NE(nothing.output.find("Berechnen"), std::string::npos) << nothing.output;
+    std::filesystem::resize_file(day.file, 10);
+    const auto damaged = day.Report("analyser", "--folder 14");
+    EXPECT_EQ(damaged.exitCode, 2) << damaged.output;
+    EXPECT_FALSE(std::filesystem::exists(day.pdf));
 }
 
 TEST(OvisctlReport, AnUnwritableTargetFailsAndKeepsNoFile) {

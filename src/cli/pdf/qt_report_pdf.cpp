@@ -1,6 +1,7 @@
 // PDF files of reports through Qt on the offscreen platform, so that no display is needed.
 #include "cli/qt/offscreen_gui_application.h"
 #include "cli/report_pdf.h"
+#include "reports/gui/analyser_picture_image.h"
 #include "reports/gui/report_painter.h"
 
 namespace ovis::cli {
@@ -12,6 +13,9 @@ public:
         const auto pdf = gui::ReportPdf(report);
         if (!pdf) return std::nullopt;
         return std::vector<std::uint8_t>(pdf->begin(), pdf->end());
+    }
+    ReportPicture AnalyserPicture(const AnalyserPrintPicture& picture) override {
+        return gui::AnalyserPictureImage(picture);
     }
 
 private:

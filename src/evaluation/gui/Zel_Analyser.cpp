@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -109,12 +110,12 @@ QAction* TFormAnalyser::AddAction(QMenu* menu, const QString& text, const char* 
 void TFormAnalyser::BuildMenus(QLayout* layout) {
     auto* bar = new QMenuBar(this);
     layout->setMenuBar(bar);
-    const auto later = [this] { LaterVersion(); };
 
     QMenu* datei = bar->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName("Datei");
     AddAction(datei, QStringLiteral("&Speichern"), "Speichern", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { SpeichernClick(); });
-    AddAction(datei, QStringLiteral("&Drucken..."), "Drucken", {}, later);
+    AddAction(datei, QStringLiteral("&Drucken..."), "Drucken", {}, [this] { DruckenClick(); });
+    AddAction(datei, QStringLiteral("Exportieren..."), "Exportieren", {}, [this] { ExportierenClick(); });
     AddAction(datei, QStringLiteral("S&chließen"), "Schliessen", {}, [this] { SchliessenClick(); });
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
@@ -270,7 +271,8 @@ void TFormAnalyser::UpdateLabels() {
 void TFormAnalyser::UpdateMenus() {
     const AnalyserFileMenu menu = FileModeMenu(outputFolder_, model_.Rows().Count(), model_.Division(), conditions_.Shown());
     Action("Speichern")->setEnabled(menu.speichern);
-    Action("Drucken")->setEnabled(false);  // the printed report is not built yet
+    Action("Drucken")->setEnabled(menu.drucken);
+    Action("Exportieren")->setEnabled(menu.exportieren);
     findChild<QMenu*>("Bearbeiten")->setEnabled(menu.bearbeiten);
     findChild<QMenu*>("Suchen")->setEnabled(menu.suchen);
     Action("Pegelsuchen")->setEnabled(menu.ereignisSuchen);
@@ -280,6 +282,31 @@ void TFormAnalyser::UpdateMenus() {
     Action("Takt1")->setEnabled(menu.takt);
     Action("StartStop1")->setEnabled(menu.startStop);
     PopupMenu1Popup();
+}
+
+void TFormAnalyser::DruckenClick() {
+    if (onPrint) onPrint();
+}
+
+AnalyserPrintPicture TFormAnalyser::PrintPicture() const {
+    const int firstRow = rowArea_->verticalScrollBar()->value() / kRowPitch + 1;
+    return BuildAnalyserPrintPicture(recording_.Events(), model_.Rows(), firstRow, model_.View());
+}
+
+std::optional<ExportTarget> TFormAnalyser::ExportFileDialog() {
+    const QString filters = QString::fromUtf8(kExportFilters[0]) + ";;" + QString::fromUtf8(kExportFilters[1]);
+    QString chosenFilter;
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"), QString(), filters, &chosenFilter);
+    if (file.isEmpty()) return std::nullopt;
+    const int filterIndex = chosenFilter == QString::fromUtf8(kExportFilters[1]) ? 1 : 0;
+    return ExportTargetFor(std::filesystem::path(file.toStdString()), filterIndex);  // file names are UTF-8
+}
+
+void TFormAnalyser::ExportierenClick() {
+    const auto target = chooseExportFile ? chooseExportFile() : ExportFileDialog();
+    if (!target) return;
+    if (const auto error = ExportRecordingFile(target->file, recording_, model_.Rows(), target->format))
+        dialogs_.Error(*error);
 }
 
 void TFormAnalyser::PopupMenu1Popup() {
@@ -385,8 +412,6 @@ void TFormAnalyser::UpdateScrollBar() {
     scrollBar_->setSliderPosition(model_.ScrollPosition());
     scrollBar_->setValue(model_.ScrollPosition());
 }
-
-void TFormAnalyser::LaterVersion() { dialogs_.Information(kLaterVersionNote); }
 
 void TFormAnalyser::SpeichernClick() {
     if (!Action("Speichern")->isEnabled()) return;

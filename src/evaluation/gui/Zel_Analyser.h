@@ -9,6 +9,8 @@
 #include "evaluation/analyser_edit_commands.h"
 #include "evaluation/analyser_model.h"
 #include "evaluation/condition_column.h"
+#include "evaluation/export_target.h"
+#include "evaluation/analyser_print_picture.h"
 #include "evaluation/recording_undo.h"
 #include "platform/dialogs.h"
 
@@ -62,6 +64,10 @@ public:
     QLabel* Label(const char* objectName) const;
 
     void SpeichernClick();
+    // "&Drucken...": asks `onPrint` for the preview.
+    void DruckenClick();
+    // "Exportieren...": the shown rows of the recording into the chosen file.
+    void ExportierenClick();
     void SchliessenClick() { close(); }
     void ZoomInClick();
     void ZoomOutClick();
@@ -94,6 +100,13 @@ public:
     std::function<void()> onSelectMessages;
     // The window closed (and is about to be freed).
     std::function<void()> onClosed;
+    // "&Drucken...": shows the print preview of this analyser's picture.
+    std::function<void()> onPrint;
+    // Asks for the export file; unset, a file dialog does. Nothing when the user cancels.
+    std::function<std::optional<ExportTarget>()> chooseExportFile;
+
+    // The printed picture: the rows from the top row in view, the window's division and left edge.
+    AnalyserPrintPicture PrintPicture() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,13 +122,13 @@ private:
     void UpdateLabels();
     void UpdateMenus();
     void UpdateScrollBar();
-    void LaterVersion();
     void RunEdit(EditCommand command);
     // After the records changed: states, scroll range, repaint, "Rückgängig".
     void RecordsChanged();
     // "Rückgängig" enabled exactly while the undo depth is above 0.
     void RueckEnable();
     void ShowConditionColumn(bool shown);
+    std::optional<ExportTarget> ExportFileDialog();
 
     TRecording& recording_;
     Dialogs& dialogs_;

@@ -100,8 +100,11 @@ void TFormStatistik::BuildMenus() {
     dateiMenu_ = bar->addMenu("&Datei");
     add(dateiMenu_, "Speichern", "&Speichern", &TFormStatistik::SpeichernClick)->setShortcut(QKeySequence("Ctrl+S"));
     // Printing comes with the reports.
-    dateiMenu_->addAction("&Drucken...")->setObjectName("Drucken");
-    Action("Drucken")->setEnabled(false);
+    QAction* drucken = dateiMenu_->addAction("&Drucken...");
+    drucken->setObjectName("Drucken");
+    connect(drucken, &QAction::triggered, this, [this] {
+        if (onPrint) onPrint();
+    });
     QAction* schliessen = dateiMenu_->addAction("S&chließen");
     schliessen->setObjectName("Schliessen");
     connect(schliessen, &QAction::triggered, this, &QWidget::close);
@@ -224,6 +227,11 @@ QAction* TFormStatistik::Action(const char* objectName) const { return findChild
 
 StatisticsTab TFormStatistik::CurrentTab() const { return StatisticsTab(std::max(tabs_->currentIndex(), 0)); }
 
+const StatisticsResult* TFormStatistik::Result(StatisticsTab tab) const {
+    const auto& result = results_[std::size_t(TabIndex(tab))];
+    return result ? &*result : nullptr;
+}
+
 bool TFormStatistik::OpenFile(int folder, const std::filesystem::path& file, const std::filesystem::path& projectDir,
                               const std::string& fileDate) {
     CloseEntryEditor();
@@ -234,6 +242,7 @@ bool TFormStatistik::OpenFile(int folder, const std::filesystem::path& file, con
         return false;
     }
     folder_ = folder;
+    file_ = file;
     projectDir_ = projectDir;
     fileDate_ = fileDate;
     try {
@@ -320,6 +329,7 @@ void TFormStatistik::UpdateMenus() {
     const StatisticsMenuState state = StatisticsMenus(settings_.Record(), tab, int(messages_.size()),
                                                       pages_[std::size_t(tab)].table->currentRow());
     Action("Berechnen")->setEnabled(state.compute);
+    Action("Drucken")->setEnabled(Result(tab) != nullptr);
     Action("MeldungenAuswaehlen")->setVisible(state.selectMessages);
     QAction* neu = Action("NeuerEintrag");
     QAction* loeschen = Action("EintragLoeschen");

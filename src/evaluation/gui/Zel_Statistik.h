@@ -45,6 +45,8 @@ public:
                   const std::string& fileDate);
 
     std::function<void(int context)> showHelp;
+    // "&Drucken...": the report of the current tab (or why there is none).
+    std::function<void()> onPrint;
 
     QTabWidget* Tabs() const { return tabs_; }
     QTableWidget* Table(int tab) const { return pages_[std::size_t(tab)].table; }
@@ -58,6 +60,11 @@ public:
     QWidget* EntryEditor() const { return editor_; }
     StatisticsFile& Settings() { return settings_; }
     DurationUnit Unit() const { return unit_; }
+    StatisticsTab CurrentTab() const;
+    // The result of `tab`'s last "Berechnen"; null before it.
+    const StatisticsResult* Result(StatisticsTab tab) const;
+    const std::vector<std::string>& ShownNames() const { return names_; }
+    const std::filesystem::path& File() const { return file_; }
 
     void SpeichernClick();
     void BerechnenClick();
@@ -89,7 +96,6 @@ private:
 
     void BuildMenus();
     QWidget* BuildPage(int tab);
-    StatisticsTab CurrentTab() const;
     Page& CurrentPage() { return pages_[std::size_t(CurrentTab())]; }
     void Refresh();
     void ShowTable(int tab);
@@ -106,6 +112,7 @@ private:
     std::unique_ptr<TRecording> recording_;
     StatisticsFile settings_;
     std::filesystem::path projectDir_;
+    std::filesystem::path file_;
     std::string fileDate_;
     int folder_ = 0;
     DurationUnit unit_ = DurationUnit::Seconds;

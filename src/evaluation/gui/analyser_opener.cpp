@@ -57,6 +57,9 @@ TFormAnalyser* AnalyserOpener::Show(bool maximised) {
         if (current_ == form) current_ = nullptr;
         if (services_.analyserOpenChanged) services_.analyserOpenChanged(false);
     };
+    form->onPrint = [this, form] {
+        if (services_.print) services_.print(*form, file_);
+    };
     current_ = form;
     if (maximised)
         form->showMaximized();

@@ -28,6 +28,8 @@ struct AnalyserServices {
     // After "Übernehmen" in the message selection: asks for CloseAnalyser and ReopenAnalyser about
     // 10 ms later (the main window's housekeeping timer); unset, a timer of the opener does it.
     std::function<void()> requestReopen;
+    // "&Drucken..." of the analyser showing `file`: the print preview of its picture.
+    std::function<void(TFormAnalyser& analyser, const std::filesystem::path& file)> print;
 };
 
 class AnalyserOpener : public QObject {

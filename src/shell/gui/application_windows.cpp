@@ -31,6 +31,7 @@
 #include "reports/io_report.h"
 #include "reports/program_report.h"
 #include "reports/report_date.h"
+#include "shell/gui/evaluation_print.h"
 #include "shell/gui/report_printer.h"
 #include "tables/gui/Zel_Counter.h"
 #include "tables/gui/Zel_Gruppe.h"
@@ -313,6 +314,10 @@ TFormStatistik& ApplicationWindows::Statistik() {
         statistik_ = std::make_unique<TFormStatistik>(store_.Tables(), *statistikDialogs_);
         statistikDialogs_->SetParent(statistik_.get());
         statistik_->showHelp = [this](int context) { mainForm_->ShowHelp(context); };
+        statistik_->onPrint = [this] {
+            PrintStatistics(*statistik_, store_.CurrentProjectName(), ReportDate(clock_.Now()), ReportPrinter(),
+                            *statistikDialogs_);
+        };
     }
     return *statistik_;
 }
@@ -396,7 +401,11 @@ AnalyserOpener& ApplicationWindows::Analyser() {
                 mainForm_->Model().AnalyserOpenChanged(open);
                 mainForm_->RefreshStates();
             },
-            {}});
+            {},
+            [this](TFormAnalyser& analyser, const std::filesystem::path& file) {
+                PrintAnalyser(analyser, file, store_.CurrentProjectName(), ReportDate(clock_.Now()), ReportPrinter(),
+                              *analyserDialogs_);
+            }});
     }
     return *analyser_;
 }
