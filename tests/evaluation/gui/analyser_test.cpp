@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QtTest>
+#include <fstream>
 #include <memory>
 
 #include "evaluation/gui/Zel_Analyser.h"
@@ -35,6 +36,7 @@ class AnalyserTest : public QObject {
     std::unique_ptr<test::ScriptedDialogs> dialogs;
     std::unique_ptr<gui::AnalyserOpener> opener;
     std::vector<bool> openChanges;
+    std::vector<std::filesystem::path> printed;  // the files "Drucken..." asked to print
     std::filesystem::path file;
 
     gui::TFormAnalyser* Form() const { return opener->Current(); }
@@ -52,6 +54,7 @@ private slots:
         recording = std::make_unique<TRecording>();
         dialogs = std::make_unique<test::ScriptedDialogs>();
         openChanges.clear();
+        printed.clear();
         const char* names[] = {"T\xFCr auf", "Motor", "Licht"};
         for (const char* name : names) {
             TIoRecord row{};
@@ -70,7 +73,8 @@ private slots:
         test::WriteRecordingFile(file, records);
         opener = std::make_unique<gui::AnalyserOpener>(gui::AnalyserServices{
             *tables, *recording, *dialogs, [this] { return dir->path(); }, {},
-            [this](bool open) { openChanges.push_back(open); }, {}});
+            [this](bool open) { openChanges.push_back(open); }, {},
+            [this](gui::TFormAnalyser&, const std::filesystem::path& shown) { printed.push_back(shown); }});
     }
 
     void cleanup() {
@@ -94,7 +98,7 @@ private slots:
         QCOMPARE(Text("RechtsZeit"), QStringLiteral("12:00:00,00000"));
         QCOMPARE(Form()->DivisionList()->currentText(), QStringLiteral("          Stunden"));
         QVERIFY(!Form()->Action("Speichern")->isEnabled());  // not the output folder
-        QVERIFY(!Form()->Action("Drucken")->isEnabled());
+        QVERIFY(Form()->Action("Drucken")->isEnabled());
 
         // Row 1 ("Tür auf") rises in column 3: white lower half from the cell's middle, then High.
         QCOMPARE(Upper(1, 4), kBlue);
@@ -192,6 +196,42 @@ private slots:
         QVERIFY(opener->CloseAnalyser());
         QVERIFY(Form() == nullptr);
         QCOMPARE(openChanges, (std::vector<bool>{true, false}));
+    }
+
+    void druckenAsksForThePreviewOfTheShownFile() {
+        QVERIFY(opener->OpenFile(0, file));
+        QAction* drucken = Form()->Action("Drucken");
+        QVERIFY(drucken->isEnabled());
+        drucken->trigger();
+        QCOMPARE(printed, std::vector<std::filesystem::path>{file});
+        const AnalyserPrintPicture picture = Form()->PrintPicture();
+        QCOMPARE(picture.rows.size(), std::size_t(3));
+        QCOMPARE(picture.rows[0].name, std::string("T\xFCr auf"));
+        QCOMPARE(picture.labels[0].time, std::string("00:00:00,00000"));
+    }
+
+    void exportierenWritesTheShownRowsOrSaysWhyNot() {
+        QVERIFY(opener->OpenFile(0, file));
+        QAction* exportieren = Form()->Action("Exportieren");
+        QVERIFY(exportieren->isEnabled());
+        const auto target = *dir / "Tag 1.csv";
+        Form()->chooseExportFile = [&] { return ExportTarget{target, ExportFormat::Csv}; };
+        exportieren->trigger();
+        QVERIFY(dialogs->boxes.empty());
+        std::ifstream in(target, std::ios::binary);
+        const std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        QVERIFY(csv.starts_with("\xEF\xBB\xBF" "Datum;Uhrzeit;Nummer;Meldung;Pegel\r\n"));
+        QVERIFY(csv.find("01.03.2008;02:30:00,00000;1;T\xC3\xBCr auf;High\r\n") != std::string::npos);
+
+        Form()->chooseExportFile = [&] { return ExportTarget{*dir / "fehlt" / "Tag.vcd", ExportFormat::Vcd}; };
+        exportieren->trigger();
+        QCOMPARE(dialogs->boxes.size(), std::size_t(1));
+        QCOMPARE(dialogs->boxes[0].kind, BoxKind::Error);
+        QVERIFY(!std::filesystem::exists(*dir / "fehlt"));
+
+        Form()->chooseExportFile = [] { return std::optional<ExportTarget>(); };  // cancelled
+        exportieren->trigger();
+        QCOMPARE(dialogs->boxes.size(), std::size_t(1));
     }
 
     void aFileWithoutEventsIsNotOpened() {
