@@ -1,5 +1,5 @@
-// "Drucken..." of the I/O and the program editor on the demo: the shell's hook opens the print
-// preview of their report on the report printer. With OVIS_SCREENSHOT_DIR set, each preview is
+// "Drucken..." of the I/O and the program editor, the analyser and the statistics window on the
+// demo: the shell's hook opens the print preview of their report on the report printer. With OVIS_SCREENSHOT_DIR set, each preview is
 // saved there as a picture.
 #include <QAction>
 #include <QApplication>
@@ -12,6 +12,10 @@
 #include <QtTest>
 #include <functional>
 
+#include "evaluation/gui/Zel_Analyser.h"
+#include "evaluation/gui/Zel_Statistik.h"
+#include "evaluation/gui/analyser_opener.h"
+#include "evaluation/recording_events.h"
 #include "programs/gui/Zel_Programm.h"
 #include "project/project_store.h"
 #include "shell/demo_project.h"
@@ -44,6 +48,15 @@ struct Program {
         main.RefreshStates();
     }
 };
+
+// A day file of messages 1 to 3 with message 1 High from 08:00:00 to 08:00:30.
+std::filesystem::path WriteDayFile(const std::filesystem::path& dir) {
+    auto records = test::CreatedDayFile(3);
+    records.insert(records.begin() + 5, {test::MakeEvent(1, true, {3, 1, 8}), test::MakeEvent(1, false, {3, 1, 8, 0, 30000})});
+    const auto file = dir / "Tag 1.ofa";
+    test::WriteRecordingFile(file, records);
+    return file;
+}
 
 struct PreviewSeen {
     QString title;
@@ -104,6 +117,39 @@ private slots:
         QVERIFY(p.dialogs.boxes.empty());
         programm.Pages()->setCurrentIndex(int(ProgramPage::Selection));
         QVERIFY(!programm.PrintAction()->isEnabled());
+    }
+
+    void theAnalyserPrintsItsPicture() {
+        Program p;
+        const auto file = WriteDayFile(p.base.path());
+        QVERIFY(p.windows->Analyser().OpenFile(kAllMessagesFolder, file));
+        gui::TFormAnalyser* analyser = p.windows->Analyser().Current();
+        QVERIFY(analyser);
+        QAction* drucken = analyser->Action("Drucken");
+        QVERIFY(drucken->isEnabled());
+        const PreviewSeen seen = PreviewOf(drucken, QStringLiteral("preview_analyser.png"));
+        QCOMPARE(seen.title, QStringLiteral("Druckvorschau - Analyser"));
+        QCOMPARE(seen.pages, 1);
+        QVERIFY(p.dialogs.boxes.empty());
+        p.windows->Analyser().CloseAnalyser();
+    }
+
+    void theStatisticsPrintTheComputedTab() {
+        Program p;
+        const auto file = WriteDayFile(p.base.path());
+        gui::TFormStatistik& statistik = p.windows->Statistik();
+        QVERIFY(statistik.OpenFile(kAllMessagesFolder, file, p.store->ProjectDirectory(), "01.03.2008"));
+        statistik.show();
+        QAction* drucken = statistik.Action("Drucken");
+        QVERIFY(!drucken->isEnabled());
+        statistik.BerechnenClick();
+        QVERIFY(drucken->isEnabled());
+        const PreviewSeen seen = PreviewOf(drucken, QStringLiteral("preview_statistics.png"));
+        QCOMPARE(seen.title, QStringLiteral("Druckvorschau - Statistikauswertung"));
+        QCOMPARE(seen.pages, 1);
+        QVERIFY(p.dialogs.boxes.empty());
+        statistik.Tabs()->setCurrentIndex(1);
+        QVERIFY(!drucken->isEnabled());
     }
 };
 
