@@ -26,7 +26,7 @@ ReportPicture AnalyserPictureImage(const AnalyserPrintPicture& picture) {
     {
         QPainter painter(&image);
         QFont font(QStringLiteral("Sans Serif"));
-        font.setPixelSize(12);
+        font.setPixelSize(14);
         painter.setFont(font);
         painter.setPen(Qt::black);
         const int left = kNameWidth;

@@ -84,7 +84,7 @@ private slots:
         file = *dir / "Tag 1.ofa";
         test::WriteRecordingFile(file, DayFile());
         opener = std::make_unique<gui::AnalyserOpener>(
-            gui::AnalyserServices{*tables, *recording, *dialogs, [this] { return dir->path(); }, {}, {}, {}});
+            gui::AnalyserServices{*tables, *recording, *dialogs, [this] { return dir->path(); }, {}, {}, {}, {}});
         QVERIFY(opener->OpenFile(kOutputFolder, file));
         QVERIFY(QTest::qWaitForWindowExposed(Form()));
     }
