@@ -80,4 +80,11 @@ void EndOnline(Link& link, ProgressWindows& progressWindows) {
     link.SetResult(LinkResult::Ok);
 }
 
+void EndOnlineVisualisation(Link& link, ProgressWindows& progressWindows) {
+    const auto progress = progressWindows.Open(kDisconnectText);
+    if (link.Result() != LinkResult::Ok) link.RequestAbort();
+    link.SetState(ls::kDone);
+    link.SetResult(LinkResult::Ok);
+}
+
 }  // namespace ovis

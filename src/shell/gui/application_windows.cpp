@@ -105,6 +105,7 @@ void ApplicationWindows::ConnectInterfaceCommands() {
     mainForm_->SetCommandHandler(MenuCommand::SoftwareUpdate, [link] { link->InterfaceProgrammierungClick(); });
     mainForm_->SetCommandHandler(MenuCommand::AnalyserOnline, [link] { link->AnsichtAnalyserClick(); });
     mainForm_->SetCommandHandler(MenuCommand::CounterOnline, [link] { link->AnsichtCounterClick(); });
+    mainForm_->SetVisualisationOnlineHandler([link] { link->VisualisierungClick(); });
 }
 
 void ApplicationWindows::CreateOnlineStream() {
@@ -369,6 +370,8 @@ void ApplicationWindows::OpenOnlineVisualisation() {
     targets.roles = onlineMessages_.roles;
     targets.visuQueue = &visu_->Queue();
     targets.elements = visu_->Binding().elements;
+    mainForm_->Model().VisualisationOnlineOpenChanged(true);
+    mainForm_->RefreshStates();
 }
 
 void ApplicationWindows::VisualisationClosed(int mode) {
@@ -377,8 +380,9 @@ void ApplicationWindows::VisualisationClosed(int mode) {
         case VisuMode::Online:
             online_->Targets().visuQueue = nullptr;
             online_->Targets().elements = {};
-            EndOnline(link_->link(), link_->progressWindows());
+            EndOnlineVisualisation(link_->link(), link_->progressWindows());
             link_->actions().SetLinkIdle(true);
+            mainForm_->Model().VisualisationOnlineOpenChanged(false);
             mainForm_->RefreshStates();
             break;
         case VisuMode::Video: break;
