@@ -78,6 +78,7 @@ void EndOnline(Link& link, ProgressWindows& progressWindows) {
     link.FinishExchange();
     link.SetState(ls::kDone);
     link.SetResult(LinkResult::Ok);
+    link.ClearReplayStop();
 }
 
 void EndOnlineVisualisation(Link& link, ProgressWindows& progressWindows) {
@@ -85,6 +86,7 @@ void EndOnlineVisualisation(Link& link, ProgressWindows& progressWindows) {
     if (link.Result() != LinkResult::Ok) link.RequestAbort();
     link.SetState(ls::kDone);
     link.SetResult(LinkResult::Ok);
+    link.ClearReplayStop();
 }
 
 }  // namespace ovis

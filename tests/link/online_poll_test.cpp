@@ -179,7 +179,11 @@ TEST(EndOnline, ShowsTheDisconnectAndLeavesTheLineDone) {
     test::RecordingProgress progress;
     rig.link.SetState(ls::kIdle);
     rig.link.SetResult(LinkResult::TimedOut);
+    rig.link.Cancel();
+    ASSERT_TRUE(rig.link.ReplayStopRequested()) << "Abbrechen also stops a running replay";
     EndOnline(rig.link, progress);
+    EXPECT_FALSE(rig.link.ReplayStopRequested());
+    EXPECT_TRUE(rig.link.AbortRequested()) << "left as it was";
     EXPECT_EQ(progress.Texts(), (std::vector<std::string>{"Trennung vom Interface"}));
     EXPECT_TRUE(progress.AllClosed());
     EXPECT_EQ(int(rig.link.State()), int(ls::kDone));
@@ -197,7 +201,9 @@ TEST(EndOnlineVisualisation, EndsWithoutATelegramAndAbortsOnlyAfterAFailedPoll) 
         test::RecordingProgress progress;
         rig.link.SetState(ls::kIdle);
         rig.link.SetResult(c.last);
+        rig.link.Data().replayStopKey = kEscapeKey;
         EndOnlineVisualisation(rig.link, progress);
+        EXPECT_FALSE(rig.link.ReplayStopRequested());
         EXPECT_EQ(rig.line.written, "") << "the conversation is not finished";
         EXPECT_EQ(progress.Texts(), (std::vector<std::string>{"Trennung vom Interface"}));
         EXPECT_TRUE(progress.AllClosed());

@@ -343,7 +343,8 @@ TFormVisualisierung& ApplicationWindows::Visualisation() {
                              SwitchPayload(message, on));
                 link.SendTelegram();
                 return link.Result() == LinkResult::Ok;
-            }});
+            },
+            [this] { return link_->link().ReplayStopRequested(); }, [this] { link_->link().ClearReplayStop(); }});
         visuDialogs_->SetParent(visu_.get());
     }
     return *visu_;
