@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTableView>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -305,7 +306,7 @@ private slots:
         QCOMPARE(visu->windowTitle(), QStringLiteral("Zel - Visualisierung  ( online )"));
         QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 7), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(visu->TimerActive(), 5000);
-        QVERIFY(!p.windows->Link().actions().LinkIdle());
+        QTRY_VERIFY_WITH_TIMEOUT(!p.windows->Link().actions().LinkIdle(), 5000);  // each poll holds the link
         QVERIFY(!button->isEnabled());
         for (MenuCommand c : {MenuCommand::Reset, MenuCommand::AnalyserOnline, MenuCommand::CounterOnline,
                               MenuCommand::Visualisierung, MenuCommand::Video})
@@ -323,7 +324,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LinkIdle(), 5000);
         QCOMPARE(int(p.windows->Link().actions().Tag()), int(ActionTag::Reset));
         QVERIFY(p.windows->Link().actions().LastActionCompleted());
-        QVERIFY(p.dialogs.boxes.empty());
+        QCOMPARE(p.dialogs.boxes.size(), std::size_t(1));  // only the question, no warning
+        QCOMPARE(p.dialogs.boxes.front().text, std::string("Ovis Reset mit Analyser (Online)?"));
         qunsetenv("OVIS_COM1");
     }
 
