@@ -67,7 +67,7 @@ struct Object {
     }
     std::unique_ptr<gui::TFormVisualisierung> Window() {
         return std::make_unique<gui::TFormVisualisierung>(gui::VisualisationServices{
-            dialogs, clock, [this] { return project; }, [this] { return rows; }, {}, {}, {}, {}, {}});
+            dialogs, clock, [this] { return project; }, [this] { return rows; }, {}, {}, {}, {}, {}, {}, {}});
     }
 };
 

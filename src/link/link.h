@@ -17,6 +17,7 @@
 
 namespace ovis {
 
+inline constexpr std::uint8_t kEscapeKey = 27;
 inline constexpr const char* kInterfaceNotRespondingText = "Das Interface reagiert nicht!!!";
 // Ten blanks, the ring text, an empty line and the explanation.
 inline constexpr const char* kRingOpenText =
@@ -48,6 +49,13 @@ public:
     bool AbortRequested() const { return data_.abortRequested; }
     void RequestAbort() { data_.abortRequested = true; }
     void ClearAbort() { data_.abortRequested = false; }
+    // "Abbrechen" of a progress window: aborts the exchange and stops a running video replay.
+    void Cancel() {
+        RequestAbort();
+        data_.replayStopKey = kEscapeKey;
+    }
+    bool ReplayStopRequested() const { return data_.replayStopKey == kEscapeKey; }
+    void ClearReplayStop() { data_.replayStopKey = 0; }
 
     // Fills the telegram: address, command and payload; Length = 2 + payload size (at most 130).
     void Prepare(std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> payload = {});

@@ -17,6 +17,8 @@ struct LinkData {
     std::uint8_t state = link_state::kIdle;
     LinkResult result = LinkResult::Ok;
     bool abortRequested = false;
+    // The key that stops a running video replay: Escape after "Abbrechen" of a progress window.
+    std::uint8_t replayStopKey = 0;
 
     // The telegram bytes to send, from Address on.
     std::span<const std::uint8_t> TelegramBytes() const {

@@ -78,6 +78,15 @@ void EndOnline(Link& link, ProgressWindows& progressWindows) {
     link.FinishExchange();
     link.SetState(ls::kDone);
     link.SetResult(LinkResult::Ok);
+    link.ClearReplayStop();
+}
+
+void EndOnlineVisualisation(Link& link, ProgressWindows& progressWindows) {
+    const auto progress = progressWindows.Open(kDisconnectText);
+    if (link.Result() != LinkResult::Ok) link.RequestAbort();
+    link.SetState(ls::kDone);
+    link.SetResult(LinkResult::Ok);
+    link.ClearReplayStop();
 }
 
 }  // namespace ovis

@@ -68,7 +68,10 @@ private:
 
 // Ends the online connection of a closing online window (its timer already stopped): the
 // progress window with "Trennung vom Interface" while the conversation is finished, then the
-// link Done and Ok. The caller frees the link (LinkIdle).
+// link Done and Ok, the replay stop key cleared. The caller frees the link (LinkIdle).
 void EndOnline(Link& link, ProgressWindows& progressWindows);
+// The online visualisation ends the same way without finishing the conversation; when its last
+// poll did not end Ok it requests the abort of whatever exchange is still under way.
+void EndOnlineVisualisation(Link& link, ProgressWindows& progressWindows);
 
 }  // namespace ovis

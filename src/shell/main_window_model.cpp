@@ -33,7 +33,7 @@ constexpr MenuItemEntry kItems[] = {
     {C::Ausschneiden, M::Bearbeiten, "Ausschneiden", nullptr, "Ctrl+X", true, false, true},
     {C::Kopieren, M::Bearbeiten, "Kopieren", nullptr, "Ctrl+C", true, false, true},
     {C::Einfuegen, M::Bearbeiten, "Einfügen", nullptr, "Ctrl+V", true, false, true},
-    {C::Visualisierung, M::Bearbeiten, "Visualisierung", nullptr, "", true, true, false},
+    {C::Visualisierung, M::Bearbeiten, "Visualisierung", nullptr, "", false, true, false},
     {C::Io, M::Bearbeiten, "I / O", "I / O", "", false, true, false},
     {C::Gruppen, M::Bearbeiten, "Gruppen", "Gruppen", "", false, true, false},
     {C::Led, M::Bearbeiten, "LED", "LED", "", false, true, false},
@@ -49,7 +49,7 @@ constexpr MenuItemEntry kItems[] = {
     {C::Auswahl, M::Auswertung, "Auswahl", nullptr, "", true, true, false},
     {C::Analyser, M::Auswertung, "Analyser", "Analyser - Auswertung", "", false, true, false},
     {C::Statistik, M::Auswertung, "Statistik", "Statistik - Auswertung", "", false, true, false},
-    {C::Video, M::Auswertung, "Video", nullptr, "", true, true, false},
+    {C::Video, M::Auswertung, "Video", nullptr, "", false, true, false},
     {C::Inhalt, M::Hilfe, "Inhalt", "Hilfe", "", false, false, false},
     {C::Info, M::Hilfe, "Info", nullptr, "", false, false, false},
 };
@@ -119,7 +119,17 @@ ItemState MainWindowModel::State(MenuCommand command) const {
     if ((analyserOpen_ || onlineAnalyserOpen_ || counterWindowOpen_) && HeldByAnalyser(command)) enabled = false;
     if ((onlineAnalyserOpen_ || counterWindowOpen_) && command == C::CounterOnline) enabled = false;
     if (onlineAnalyserOpen_ && command == C::Analyser) enabled = false;
+    // The online visualisation uses the link and the one visualisation window.
+    if (visualisationOnlineOpen_ && (HeldByAnalyser(command) || command == C::CounterOnline ||
+                                     command == C::Visualisierung || command == C::Video))
+        enabled = false;
     return {enabled, !item.hidden};
+}
+
+ItemState MainWindowModel::VisualisationOnlineState() const {
+    const bool enabled = projectCommandsEnabled_ && interfaceCommandsEnabled_ && !onlineAnalyserOpen_ && !counterWindowOpen_ && !visualisationOnlineOpen_ &&
+                         !EditorOpen(EditorSlot::VisualisationEditor);
+    return {enabled, true};
 }
 
 bool MainWindowModel::MenuButtonEnabled(MenuId menu) const {

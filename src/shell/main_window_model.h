@@ -101,6 +101,7 @@ inline constexpr int kMainWindowHelpContext = 100;
 inline constexpr const char* kInitialCaption = "Ovis";
 inline constexpr const char* kApplicationTitle = "Ovis 1.5";
 inline constexpr const char* kNoFunctionNote = "bisher keine Funktion";
+inline constexpr const char* kVisualisationOnlineHint = "Visualisierung - Online";
 
 struct WindowSize {
     int width;
@@ -169,6 +170,12 @@ public:
     // "Auswertung (Units)" and "Software - Update".
     void OnlineAnalyserOpenChanged(bool open) { onlineAnalyserOpen_ = open; }
     void CounterWindowOpenChanged(bool open) { counterWindowOpen_ = open; }
+    // The online visualisation holds the counter window's commands and also "Visualisierung" and
+    // "Video", which would open the same window.
+    void VisualisationOnlineOpenChanged(bool open) { visualisationOnlineOpen_ = open; }
+    // The button "Visualisierung - Online" of the visualisation tool bar: a project with messages,
+    // no other online view and no visualisation window open.
+    ItemState VisualisationOnlineState() const;
 
     // Called by the I/O editor and the LED table editor after saving their table, with the row
     // count of the table saved. The first save of a non-empty table after "Neues Projekt..."
@@ -208,6 +215,7 @@ private:
     bool analyserOpen_ = false;
     bool onlineAnalyserOpen_ = false;
     bool counterWindowOpen_ = false;
+    bool visualisationOnlineOpen_ = false;
     bool projectOpen_ = false;
     bool newProjectFlag_ = false;
     bool startViewShown_ = false;

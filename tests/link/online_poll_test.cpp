@@ -1,5 +1,5 @@
 // OnlinePoll on simulated time: the bounded retries on a silent line, the restart of online mode
-// after a reply 12, the relay Client's differences, and EndOnline.
+// after a reply 12, the relay Client's differences, EndOnline and its visualisation form.
 #include "link/online_poll.h"
 
 #include <gtest/gtest.h>
@@ -179,11 +179,38 @@ TEST(EndOnline, ShowsTheDisconnectAndLeavesTheLineDone) {
     test::RecordingProgress progress;
     rig.link.SetState(ls::kIdle);
     rig.link.SetResult(LinkResult::TimedOut);
+    rig.link.Cancel();
+    ASSERT_TRUE(rig.link.ReplayStopRequested()) << "Abbrechen also stops a running replay";
     EndOnline(rig.link, progress);
+    EXPECT_FALSE(rig.link.ReplayStopRequested());
+    EXPECT_TRUE(rig.link.AbortRequested()) << "left as it was";
     EXPECT_EQ(progress.Texts(), (std::vector<std::string>{"Trennung vom Interface"}));
     EXPECT_TRUE(progress.AllClosed());
     EXPECT_EQ(int(rig.link.State()), int(ls::kDone));
     EXPECT_EQ(rig.link.Result(), LinkResult::Ok);
+}
+
+TEST(EndOnlineVisualisation, EndsWithoutATelegramAndAbortsOnlyAfterAFailedPoll) {
+    struct Case {
+        LinkResult last;
+        bool abort;
+    } const cases[] = {{LinkResult::Ok, false}, {LinkResult::TimedOut, true}, {LinkResult::Aborted, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.last));
+        LinkRig<ScriptedLine> rig;
+        test::RecordingProgress progress;
+        rig.link.SetState(ls::kIdle);
+        rig.link.SetResult(c.last);
+        rig.link.Data().replayStopKey = kEscapeKey;
+        EndOnlineVisualisation(rig.link, progress);
+        EXPECT_FALSE(rig.link.ReplayStopRequested());
+        EXPECT_EQ(rig.line.written, "") << "the conversation is not finished";
+        EXPECT_EQ(progress.Texts(), (std::vector<std::string>{"Trennung vom Interface"}));
+        EXPECT_TRUE(progress.AllClosed());
+        EXPECT_EQ(int(rig.link.State()), int(ls::kDone));
+        EXPECT_EQ(rig.link.Result(), LinkResult::Ok);
+        EXPECT_EQ(rig.link.AbortRequested(), c.abort);
+    }
 }
 
 }  // namespace

@@ -95,8 +95,8 @@ TEST(MainWindowMenus, HiddenItemsAndShortcuts) {
     std::set<C> hidden;
     for (const auto& item : MenuItems())
         if (item.hidden) hidden.insert(item.command);
-    EXPECT_EQ(hidden, (std::set<C>{C::Rueckgaengig, C::Ausschneiden, C::Kopieren, C::Einfuegen, C::Visualisierung,
-                                   C::SoftwareUpdate, C::Auswahl, C::Video}));
+    EXPECT_EQ(hidden, (std::set<C>{C::Rueckgaengig, C::Ausschneiden, C::Kopieren, C::Einfuegen, C::SoftwareUpdate,
+                                   C::Auswahl}));
     const std::pair<C, const char*> shortcuts[] = {
         {C::Rueckgaengig, "Ctrl+Z"}, {C::Ausschneiden, "Ctrl+X"}, {C::Kopieren, "Ctrl+C"}, {C::Einfuegen, "Ctrl+V"}};
     for (auto [command, keys] : shortcuts) EXPECT_STREQ(MenuItem(command).shortcut, keys);
@@ -171,7 +171,9 @@ TEST(MainWindowModel, OpeningEnablesTheProjectCommandsAndTheInterfaceOnlyWithRow
         EXPECT_FALSE(f.model.AnyEditorOpen()) << "the browser's entry is cleared";
         EXPECT_EQ(f.store.Tables().io.Count(), c.ioRows);
         for (C command : kProjectCommands) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
-        EXPECT_TRUE(f.model.State(C::Video).enabled && !f.model.State(C::Video).visible);
+        EXPECT_TRUE(f.model.State(C::Video).visible);
+        EXPECT_TRUE(f.model.State(C::Visualisierung).visible);
+        EXPECT_EQ(f.model.VisualisationOnlineState().enabled, c.interface);
         EXPECT_TRUE(f.Enabled(C::ProjektSpeichernUnter));
         for (C command : kInterfaceButtons) EXPECT_EQ(f.Enabled(command), c.interface) << MenuItem(command).caption;
         EXPECT_EQ(f.model.MenuButtonEnabled(MenuId::Ovis), c.interface);
@@ -206,18 +208,40 @@ TEST(MainWindowModel, OnlineViewsHoldTheirCommands) {
         {"online counters", &MainWindowModel::CounterWindowOpenChanged,
          {C::Neukonfiguration, C::Reset, C::AuswertungUnits, C::SoftwareUpdate, C::AnalyserOnline, C::CounterOnline},
          {C::Analyser, C::Statistik}},
+        {"online visualisation", &MainWindowModel::VisualisationOnlineOpenChanged,
+         {C::Neukonfiguration, C::Reset, C::AuswertungUnits, C::SoftwareUpdate, C::AnalyserOnline, C::CounterOnline,
+          C::Visualisierung, C::Video},
+         {C::Analyser, C::Statistik, C::Io}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.view);
         ShellFixture f;
         test::WriteProject(f.store, "Anlage", 3, 0);
         ASSERT_TRUE(f.Open("Anlage"));
+        ASSERT_TRUE(f.model.VisualisationOnlineState().enabled);
         (f.model.*c.changed)(true);
         for (C command : c.held) EXPECT_FALSE(f.Enabled(command)) << MenuItem(command).caption;
         for (C command : c.free) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
+        EXPECT_FALSE(f.model.VisualisationOnlineState().enabled) << "one online view at a time";
         (f.model.*c.changed)(false);
         for (C command : c.held) EXPECT_TRUE(f.Enabled(command)) << MenuItem(command).caption;
+        EXPECT_TRUE(f.model.VisualisationOnlineState().enabled);
     }
+}
+
+TEST(MainWindowModel, TheOnlineVisualisationButtonWaitsForAProjectAndAFreeVisualisationWindow) {
+    ShellFixture f;
+    EXPECT_FALSE(f.model.VisualisationOnlineState().enabled) << "no project yet";
+    EXPECT_TRUE(f.model.VisualisationOnlineState().visible);
+    test::WriteProject(f.store, "Anlage", 3, 0);
+    ASSERT_TRUE(f.Open("Anlage"));
+    EXPECT_TRUE(f.model.VisualisationOnlineState().enabled);
+    f.model.EditorOpening(EditorSlot::VisualisationEditor);
+    EXPECT_FALSE(f.model.VisualisationOnlineState().enabled) << "the parameter mode holds the window";
+    f.model.EditorClosed(EditorSlot::VisualisationEditor);
+    EXPECT_TRUE(f.model.VisualisationOnlineState().enabled);
+    f.model.AnalyserOpenChanged(true);
+    EXPECT_TRUE(f.model.VisualisationOnlineState().enabled) << "an analyser of a file leaves the link free";
 }
 
 TEST(MainWindowModel, TheSerialPortIsReopenedUnlessTheRelayModeIsClient) {

@@ -9,7 +9,7 @@ LinkController::LinkController(Context context, QObject* parent)
     : QObject(parent),
       context_(std::move(context)),
       rs232_(context_.parameters, this),
-      progress_([this] { link_->RequestAbort(); }, context_.window),
+      progress_([this] { link_->Cancel(); }, context_.window),
       housekeeping_(context_.housekeepingHooks) {
     link_ = std::make_unique<Link>(rs232_.Port(), context_.dialogs, pump_, delay_, [this] {
         return RelaySettingsFrom(context_.parameters, context_.baseDirectory());

@@ -68,7 +68,17 @@ void TMainForm::BuildMenus() {
     toolBar_ = addToolBar(QStringLiteral("Werkzeuge"));
     toolBar_->setObjectName(QStringLiteral("ToolButtons"));
     toolBar_->setIconSize(QSize(24, 24));
-    for (QToolBar* bar : {menuButtonBar_, toolBar_}) {
+    visualisationBar_ = addToolBar(QStringLiteral("Visualisierung"));
+    visualisationBar_->setObjectName(QStringLiteral("VisualisationButtons"));
+    visualisationBar_->setIconSize(QSize(24, 24));
+    visualisationOnline_ = new QAction(VisualisationOnlineIcon(), FromCore(kVisualisationOnlineHint), this);
+    visualisationOnline_->setToolTip(FromCore(kVisualisationOnlineHint));
+    visualisationBar_->addAction(visualisationOnline_);
+    connect(visualisationOnline_, &QAction::triggered, this, [this] {
+        if (visualisationOnlineHandler_) visualisationOnlineHandler_();
+        RefreshStates();
+    });
+    for (QToolBar* bar : {menuButtonBar_, toolBar_, visualisationBar_}) {
         bar->setMovable(false);
         bar->setFloatable(false);
     }
@@ -241,6 +251,7 @@ void TMainForm::RefreshStates() {
         action->setEnabled(state.enabled);
         action->setVisible(state.visible);
     }
+    visualisationOnline_->setEnabled(model_.VisualisationOnlineState().enabled);
     for (const auto& [menu, button] : menuButtons_) button->setEnabled(model_.MenuButtonEnabled(menu));
     setWindowTitle(FromCore(model_.Caption()));
 }

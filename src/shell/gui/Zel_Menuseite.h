@@ -44,6 +44,9 @@ public:
     QToolButton* ToolButton(MenuCommand command) const;
     QToolBar* MenuButtonBar() const { return menuButtonBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
+    // The tool bar with the single button "Visualisierung - Online".
+    QToolBar* VisualisationBar() const { return visualisationBar_; }
+    QAction* VisualisationOnlineAction() const { return visualisationOnline_; }
     QFrame* DisplayPanel() const { return displayPanel_; }
     LedDisplayPanel* LedPanel() const { return ledPanel_; }
     QMdiArea* WorkArea() const { return workArea_; }
@@ -63,6 +66,8 @@ public:
     // --- Extension points for the windows of the other subsystems ---
     // Runs `handler` for the item instead of its built-in action or the "later version" note.
     void SetCommandHandler(MenuCommand command, std::function<void()> handler);
+    // Runs `handler` for the button "Visualisierung - Online".
+    void SetVisualisationOnlineHandler(std::function<void()> handler) { visualisationOnlineHandler_ = std::move(handler); }
     // An editor behind an item: opening applies the rule of `EditorOpenFlags` and then calls
     // `show`, which creates the window on first use and shows it. An exception from `show` is
     // reported as "Exception: " + text. The editor's close handler calls EditorClosed.
@@ -143,6 +148,9 @@ private:
 
     QToolBar* menuButtonBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QToolBar* visualisationBar_ = nullptr;
+    QAction* visualisationOnline_ = nullptr;
+    std::function<void()> visualisationOnlineHandler_;
     QFrame* displayPanel_ = nullptr;
     LedDisplayPanel* ledPanel_ = nullptr;
     QWidget* ledLine_ = nullptr;

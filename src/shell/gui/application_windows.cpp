@@ -106,6 +106,7 @@ void ApplicationWindows::ConnectInterfaceCommands() {
     mainForm_->SetCommandHandler(MenuCommand::SoftwareUpdate, [link] { link->InterfaceProgrammierungClick(); });
     mainForm_->SetCommandHandler(MenuCommand::AnalyserOnline, [link] { link->AnsichtAnalyserClick(); });
     mainForm_->SetCommandHandler(MenuCommand::CounterOnline, [link] { link->AnsichtCounterClick(); });
+    mainForm_->SetVisualisationOnlineHandler([link] { link->VisualisierungClick(); });
 }
 
 void ApplicationWindows::CreateOnlineStream() {
@@ -347,7 +348,8 @@ TFormVisualisierung& ApplicationWindows::Visualisation() {
                              SwitchPayload(message, on));
                 link.SendTelegram();
                 return link.Result() == LinkResult::Ok;
-            }});
+            },
+            [this] { return link_->link().ReplayStopRequested(); }, [this] { link_->link().ClearReplayStop(); }});
         visuDialogs_->SetParent(visu_.get());
     }
     return *visu_;
@@ -374,6 +376,8 @@ void ApplicationWindows::OpenOnlineVisualisation() {
     targets.roles = onlineMessages_.roles;
     targets.visuQueue = &visu_->Queue();
     targets.elements = visu_->Binding().elements;
+    mainForm_->Model().VisualisationOnlineOpenChanged(true);
+    mainForm_->RefreshStates();
 }
 
 void ApplicationWindows::VisualisationClosed(int mode) {
@@ -382,8 +386,9 @@ void ApplicationWindows::VisualisationClosed(int mode) {
         case VisuMode::Online:
             online_->Targets().visuQueue = nullptr;
             online_->Targets().elements = {};
-            EndOnline(link_->link(), link_->progressWindows());
+            EndOnlineVisualisation(link_->link(), link_->progressWindows());
             link_->actions().SetLinkIdle(true);
+            mainForm_->Model().VisualisationOnlineOpenChanged(false);
             mainForm_->RefreshStates();
             break;
         case VisuMode::Video: break;

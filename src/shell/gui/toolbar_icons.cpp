@@ -253,6 +253,23 @@ void DrawCounterOnline(QPainter& p) {
     LiveDot(p);
 }
 
+// A lift shaft with its car between two stops, live.
+void DrawVisualisationOnline(QPainter& p) {
+    p.setPen(Pen(QColor(0x26, 0x32, 0x38), 1.4));
+    p.setBrush(QColor(0xC0, 0xC0, 0xC0));
+    p.drawRect(QRectF(7, 3, 14, 26));
+    p.drawLine(QPointF(7, 12), QPointF(21, 12));
+    p.drawLine(QPointF(7, 21), QPointF(21, 21));
+    p.setBrush(QColor(0xFF, 0xD4, 0x00));
+    p.drawRect(QRectF(9.5, 13.5, 9, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x00, 0xC0, 0x00));
+    p.drawPolygon(QPolygonF({QPointF(2, 9), QPointF(5.5, 9), QPointF(3.75, 5.5)}));
+    p.setBrush(Qt::red);
+    p.drawPolygon(QPolygonF({QPointF(2, 24), QPointF(5.5, 24), QPointF(3.75, 27.5)}));
+    LiveDot(p);
+}
+
 // The counter picture while the online counter window reads: the dot turns green.
 void DrawCounterOnlineActive(QPainter& p) {
     CounterScreen(p);
@@ -337,6 +354,8 @@ QIcon CommandIcon(MenuCommand command) {
 }
 
 QIcon ApplicationIcon() { return RenderIcon(DrawApplication); }
+
+QIcon VisualisationOnlineIcon() { return RenderIcon(DrawVisualisationOnline); }
 
 QIcon CounterOnlineIcon(bool reading) { return RenderIcon(reading ? DrawCounterOnlineActive : DrawCounterOnline); }
 

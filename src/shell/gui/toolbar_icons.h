@@ -10,6 +10,8 @@ namespace ovis::gui {
 // The icon of a menu item's tool button; a null icon for items without a button.
 QIcon CommandIcon(MenuCommand command);
 QIcon ApplicationIcon();
+// "Visualisierung - Online".
+QIcon VisualisationOnlineIcon();
 // "Counter (Online)" while its window is closed (image 60) and while it reads (image 61).
 QIcon CounterOnlineIcon(bool reading);
 

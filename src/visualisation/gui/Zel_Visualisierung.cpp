@@ -162,6 +162,7 @@ bool TFormVisualisierung::OpenVideo(std::span<const TRecordingEvent> records, co
     SetMode(VisuMode::Video, fileName);
     Layout();
     records_ = records;
+    if (services_.clearReplayStop) services_.clearReplayStop();
     replay_ = std::make_unique<ReplayEngine>(records_, services_.clock);
     UpdateReplayTexts(true);
     show();
@@ -201,6 +202,10 @@ void TFormVisualisierung::ApplyDraws(std::span<const ReplayDraw> draws) {
 
 void TFormVisualisierung::ReplayTick() {
     if (!replay_) return;
+    if (services_.replayStopRequested && services_.replayStopRequested()) {
+        timer_->stop();
+        return;
+    }
     ApplyDraws(replay_->Tick());
 }
 

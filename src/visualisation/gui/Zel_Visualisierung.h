@@ -47,6 +47,9 @@ struct VisualisationServices {
     // switching a message with command 20 (false when it was not sent).
     std::function<std::optional<std::vector<std::uint8_t>>(std::uint16_t start, std::size_t count)> readMemory;
     std::function<bool(int message, bool on)> switchRelay;
+    // Video mode: "Abbrechen" of a progress window stops the replay; each replay starts cleared.
+    std::function<bool()> replayStopRequested;
+    std::function<void()> clearReplayStop;
 };
 
 class TFormVisualisierung : public QWidget {

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTableView>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -38,6 +39,7 @@
 #include "tables/gui/Zel_Gruppe.h"
 #include "tables/gui/Zel_Klemmenplan.h"
 #include "tables/gui/Zel_Timer.h"
+#include "visualisation/gui/Zel_Visualisierung.h"
 
 using namespace ovis;
 
@@ -271,6 +273,59 @@ private slots:
             QVERIFY(!s.Received().empty());
             QCOMPARE(int(s.Received().back().telegram.command), 3);
         });
+        qunsetenv("OVIS_COM1");
+    }
+
+    static gui::TFormVisualisierung* ShownVisualisation() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* visu = qobject_cast<gui::TFormVisualisierung*>(w); visu && visu->isVisible()) return visu;
+        return nullptr;
+    }
+
+    void theVisualisationButtonOpensTheOnlineViewAndItsCloseFreesTheLink() {
+        sim::PseudoTerminal terminal;
+        sim::OnlinePlant plant{sim::OnlineOptions{}};
+        sim::SimulatorThread simulator({}, terminal.MasterFd(), 0, [&](sim::InterfaceSimulator& s, sim::SimulatorRunner& r) {
+            plant.Install(s);
+            r.SetIdleWork([&plant](sim::InterfaceSimulator& sim, sim::Micros now) { plant.Advance(sim, now); });
+        });
+        qputenv("OVIS_COM1", QByteArray::fromStdString(terminal.SlavePath()));
+        Program p;
+        QAction* button = p.Main().VisualisationOnlineAction();
+        QVERIFY(p.Main().VisualisationBar()->isVisible());
+        QVERIFY(!button->isEnabled());
+        p.OpenDemo();
+        QVERIFY(button->isEnabled());
+        QVERIFY(p.Main().Action(MenuCommand::Visualisierung)->isVisible());
+        QVERIFY(p.Main().Action(MenuCommand::Video)->isVisible());
+
+        p.dialogs.boxes.clear();
+        button->trigger();
+        gui::TFormVisualisierung* visu = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(visu = ShownVisualisation(), 5000);
+        QCOMPARE(visu->windowTitle(), QStringLiteral("Zel - Visualisierung  ( online )"));
+        QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 7), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(visu->TimerActive(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.windows->Link().actions().LinkIdle(), 5000);  // each poll holds the link
+        QVERIFY(!button->isEnabled());
+        for (MenuCommand c : {MenuCommand::Reset, MenuCommand::AnalyserOnline, MenuCommand::CounterOnline,
+                              MenuCommand::Visualisierung, MenuCommand::Video})
+            QVERIFY2(!p.Main().Action(c)->isEnabled(), MenuItem(c).caption);
+
+        visu->close();
+        QVERIFY(p.windows->Link().actions().LinkIdle());
+        QVERIFY(button->isEnabled());
+        QVERIFY(p.Main().Action(MenuCommand::Reset)->isEnabled());
+        QVERIFY(p.dialogs.boxes.empty());
+
+        p.dialogs.answers = {Answer::No};
+        p.Main().Action(MenuCommand::Reset)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(ReceivedCommand(simulator, 3), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.windows->Link().actions().LinkIdle(), 5000);
+        QCOMPARE(int(p.windows->Link().actions().Tag()), int(ActionTag::Reset));
+        QVERIFY(p.windows->Link().actions().LastActionCompleted());
+        QCOMPARE(p.dialogs.boxes.size(), std::size_t(1));  // only the question, no warning
+        QCOMPARE(p.dialogs.boxes.front().text, std::string("Ovis Reset mit Analyser (Online)?"));
         qunsetenv("OVIS_COM1");
     }
 

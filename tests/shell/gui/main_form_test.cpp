@@ -165,8 +165,16 @@ private slots:
         QVERIFY(form.ToolButton(C::Inhalt)->isEnabled());
         QVERIFY(Enabled(form, C::NeuesProjekt));
         QVERIFY(Enabled(form, C::Info));
-        for (C c : {C::Rueckgaengig, C::Kopieren, C::Visualisierung, C::SoftwareUpdate, C::Auswahl, C::Video})
+        for (C c : {C::Rueckgaengig, C::Kopieren, C::SoftwareUpdate, C::Auswahl})
             QVERIFY2(!form.Action(c)->isVisible(), MenuItem(c).caption);
+        for (C c : {C::Visualisierung, C::Video}) {
+            QVERIFY2(form.Action(c)->isVisible(), MenuItem(c).caption);
+            QVERIFY2(!form.Action(c)->isEnabled(), MenuItem(c).caption);
+        }
+        QVERIFY(form.VisualisationBar()->isVisible());
+        QCOMPARE(form.VisualisationOnlineAction()->toolTip(), QStringLiteral("Visualisierung - Online"));
+        QVERIFY(!form.VisualisationOnlineAction()->icon().isNull());
+        QVERIFY(!form.VisualisationOnlineAction()->isEnabled());
         QCOMPARE(form.Action(C::Kopieren)->shortcut(), QKeySequence(QKeySequence::Copy));
 
         QVERIFY(!form.LedEditingLine()->isVisible());
@@ -199,8 +207,8 @@ private slots:
                     C::Analyser, C::Statistik})
             QVERIFY2(form.ToolButton(c)->isEnabled(), MenuItem(c).caption);
         QVERIFY(form.Action(C::AuswertungUnits)->isEnabled());
-        QVERIFY(form.Model().State(C::Video).enabled);
-        QVERIFY(!form.Action(C::Video)->isVisible());
+        for (C c : {C::Visualisierung, C::Video}) QVERIFY2(Enabled(form, c) && form.Action(c)->isVisible(), MenuItem(c).caption);
+        QVERIFY(form.VisualisationOnlineAction()->isEnabled());
         QVERIFY(form.MenuButton(MenuId::Ovis)->isEnabled());
         QCOMPARE(shell.hooks.reopened, 1);
     }

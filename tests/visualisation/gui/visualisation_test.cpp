@@ -50,6 +50,7 @@ struct VisuRig {
     std::function<void()> poll;
     std::function<std::optional<std::vector<std::uint8_t>>(std::uint16_t, std::size_t)> readMemory;
     std::function<bool(int, bool)> switchRelay;
+    bool replayStop = false;
 
     VisuRig() {
         std::filesystem::create_directories(project);
@@ -74,7 +75,8 @@ struct VisuRig {
             },
             [this](VisuMode mode) { closed.push_back(mode); },
             [this](std::uint16_t start, std::size_t count) { return readMemory(start, count); },
-            [this](int message, bool on) { return switchRelay(message, on); }});
+            [this](int message, bool on) { return switchRelay(message, on); },
+            [this] { return replayStop; }, [this] { replayStop = false; }});
     }
 };
 
@@ -253,6 +255,26 @@ private slots:
         form->close();
         QVERIFY(!form->TimerActive());
         QVERIFY(!form->Replay());
+    }
+
+    void abbrechenOfAProgressWindowStopsTheReplayAndTheNextReplayStartsAfresh() {
+        VisuRig r;
+        using test::MakeEvent;
+        const std::vector<TRecordingEvent> records{TRecordingEvent{}, MakeEvent(0, false, {3, 1}),
+                                                   MakeEvent(3, true, {3, 1, 8, 0, 0}),
+                                                   MakeEvent(1, true, {3, 1, 8, 0, 500})};
+        auto form = r.Window();
+        r.replayStop = true;  // left over from an earlier "Abbrechen"
+        QVERIFY(form->OpenVideo(records, "Tag1"));
+        QVERIFY(!r.replayStop);
+        form->ReplayTick();
+        QCOMPARE(int(form->States().Get(6, 1)), 1);
+        r.replayStop = true;
+        r.clock.now.millisecond += 600;
+        form->ReplayTick();
+        QVERIFY(!form->TimerActive());
+        QCOMPARE(int(form->States().Get(3, 1)), 0);  // the record due was not played
+        form->close();
     }
 
     void aDamagedGrafikFileIsReportedAndNothingOpens() {
