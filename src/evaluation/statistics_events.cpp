@@ -1,5 +1,6 @@
 #include "evaluation/statistics_events.h"
 
+#include <algorithm>
 #include <array>
 
 #include "project/recording_time.h"
@@ -29,7 +30,8 @@ double EventDuration(const TRecordingEvent& start, const TRecordingEvent& end) {
         const int borrowed = days + DaysInMonth(end.Monat);
         days = borrowed >= 0 ? borrowed : days + DaysInMonth(start.Monat);
     }
-    return days * 86400.0 + hours * 3600.0 + minutes * 60.0 + seconds + millis * 0.001 + misek * 0.00001;
+    // Day fields beyond any month (a damaged file) can leave the count negative: no time at all.
+    return std::max(0.0, days * 86400.0 + hours * 3600.0 + minutes * 60.0 + seconds + millis * 0.001 + misek * 0.00001);
 }
 
 void ForEachStatisticsEvent(std::span<const TRecordingEvent> records,

@@ -22,7 +22,8 @@ double StartTimeNumber(const TRecordingEvent& start);
 // record's month. Month and year fields take no part: an event from 31 December to 1 January gets
 // its length from the day borrow, as January has 31 days like December. A day count still negative
 // after that borrow (the month before the end month is longer than it, e.g. 31 January to 1
-// February) borrows the start month's days instead, so that no duration is negative.
+// February) borrows the start month's days instead; day fields beyond any month (a damaged file) give
+// 0, so that no duration is negative.
 double EventDuration(const TRecordingEvent& start, const TRecordingEvent& end);
 
 struct StatisticsEvent {

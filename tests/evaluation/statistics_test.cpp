@@ -31,6 +31,7 @@ TEST(StatisticsEvents, DurationsBorrowFieldByField) {
         {At(12, 0, 0, 0, 0, 28, 2), At(12, 0, 0, 0, 0, 1, 3), 4 * 86400},  // the day borrow takes March's 31 days
         {At(23, 59, 50, 0, 0, 31, 12, 108), At(0, 0, 10, 0, 0, 1, 1, 109), 20},  // across a year end
         {At(23, 59, 50, 0, 0, 31, 1), At(0, 0, 10, 0, 0, 1, 2), 20},  // never negative
+        {At(12, 0, 0, 0, 0, 99, 3), At(11, 0, 0, 0, 0, 1, 3), 0},        // a damaged day field: no time
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(EventDuration(MakeEvent(1, true, c.start), MakeEvent(1, false, c.end)), c.seconds, 1e-9)
