@@ -9,11 +9,9 @@
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
-#include "cli/stderr_dialogs.h"
+#include "cli/folder_recording.h"
 #include "evaluation/analyser_model.h"
 #include "evaluation/analyser_time_labels.h"
-#include "evaluation/folder_rows.h"
-#include "project/project_store.h"
 #include "records/codepage.h"
 #include "records/terminal_text.h"
 
@@ -41,8 +39,6 @@ std::string Diagram(const AnalyserModel& model) {
 
 int AnalyseCommand(const std::vector<std::string>& args) {
     Arguments a(args, {"folder", "division", "left", "columns"}, {}, 2);
-    const std::filesystem::path projectDir = a.Required(0, "PROJEKTVERZEICHNIS");
-    const std::filesystem::path file = a.Required(1, "DATEI");
     const auto folder = a.IntegerOption("folder", -1000000, 1000000);
     if (!folder) throw UsageError("--folder N fehlt");
     const auto division = a.IntegerOption("division", 1, 9);
@@ -53,26 +49,12 @@ int AnalyseCommand(const std::vector<std::string>& args) {
         left = ParseStampText(*text);
         if (!left) throw UsageError("--left erwartet \"tt.mm.jjjj hh:mm:ss,fffff\"");
     }
-    if (*folder < 0 || *folder >= kFolderCount) {
-        std::cerr << "Den Ordner " << *folder << " gibt es nicht; die Ordner sind 0 bis " << kFolderCount - 1 << ".\n";
-        return kDoesNotFit;
-    }
-
-    auto tables = std::make_unique<ProjectTables>();
-    StderrDialogs dialogs;
-    ProjectStore store(*tables, dialogs, projectDir.parent_path());
-    store.LoadAllTablesFrom(projectDir);
-    const TParameterRecord& parameters = tables->parameters.Record();
-    if (parameters.Ordner[*folder].empty()) {
-        std::cerr << "Der Ordner " << *folder << " ist im Projekt nicht angelegt.\n";
-        return kDoesNotFit;
-    }
-    auto recording = std::make_unique<TRecording>();
-    recording->LoadFile(file);
+    const auto loaded = LoadFolderRecording(a, *folder);
+    if (!loaded) return kDoesNotFit;
 
     auto model = std::make_unique<AnalyserModel>();
-    if (!model->Open(*recording, FolderRows(*tables, *folder), columns)) {
-        std::cerr << TerminalLines(NoEventsText(recording->FileName())) << '\n';
+    if (!model->Open(*loaded->recording, loaded->rows, columns)) {
+        std::cerr << TerminalLines(NoEventsText(loaded->recording->FileName())) << '\n';
         return kDoesNotFit;
     }
     if (division || left) model->SetWindow(division.value_or(kOpeningDivision), left.value_or(model->View().left));

@@ -6,12 +6,9 @@
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
-#include "cli/stderr_dialogs.h"
-#include "records/io_error.h"
+#include "cli/project_loading.h"
 #include "records/terminal_text.h"
 #include "programs/program_check.h"
-#include "project/project_store.h"
-#include "project/table_readability.h"
 #include "led/table_save_check_list.h"
 
 namespace ovis::cli {
@@ -39,25 +36,11 @@ int CheckCommand(const std::vector<std::string>& args) {
     if (!program && a.Positional().size() > 2) throw UsageError("nur Programme werden mit Namen geprüft");
 
     auto tables = std::make_unique<ProjectTables>();
-    StderrDialogs dialogs;
-    ProjectStore store(*tables, dialogs, projectDir.parent_path());
-    try {
-        store.LoadAllTablesFrom(projectDir);
-        if (program) {
-            if (!ProgramFileExists(projectDir, programName)) {
-                std::cerr << "Das Programm \"" << EscapeControlCharacters(programName) << "\" existiert nicht.\n";
-                return kProjectUnreadable;
-            }
-            tables->program.Load(projectDir, programName);
-        }
-    } catch (const IoError& e) {
-        std::cerr << TerminalLines(e.what()) << '\n';
-        return kProjectUnreadable;
-    }
-    // A table left empty because its file could not be read would pass every check unseen.
-    if (const auto unreadable = UnreadableTableMessage(*tables)) {
-        std::cerr << TerminalLines(*unreadable) << '\n';
-        return kCheckFailed;
+    switch (LoadProjectTables(*tables, projectDir, program ? std::optional(programName) : std::nullopt)) {
+        case ProjectLoad::Loaded: break;
+        case ProjectLoad::Failed: return kProjectUnreadable;
+        // A table left empty because its file could not be read would pass every check unseen.
+        case ProjectLoad::TableUnreadable: return kCheckFailed;
     }
 
     const auto failure = program ? CheckProgramForSave(*tables, projectDir) : check->run(*tables);

@@ -12,16 +12,12 @@
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
 #include "cli/folder_recording.h"
+#include "cli/folder_statistics.h"
+#include "cli/project_loading.h"
 #include "cli/report_pdf.h"
-#include "cli/stderr_dialogs.h"
 #include "evaluation/analyser_model.h"
 #include "evaluation/analyser_print_picture.h"
-#include "evaluation/statistics_editing.h"
 #include "platform/clock.h"
-#include "project/project_store.h"
-#include "project/recording_begin.h"
-#include "project/statistics_file.h"
-#include "project/table_readability.h"
 #include "records/io_error.h"
 #include "records/terminal_text.h"
 #include "records/typed_file.h"
@@ -104,19 +100,9 @@ int StatisticsReportCommand(const Arguments& a, const std::string& output) {
     const auto loaded = LoadRecording(a);
     if (!loaded) return kProjectUnreadable;
 
-    const auto stored = ReadStatistikRecord(projectDir);
-    const TStatistikRecord settings = stored ? *stored : DefaultStatistikRecord(FileBeginText(file).substr(0, 10));
-    if (const auto wrong = FindWrongEntry(settings, tab)) {
-        std::cerr << TerminalLines(wrong->message) << '\n';
-        return kProjectUnreadable;
-    }
-    std::vector<int> messages;
-    std::vector<std::string> names;
-    for (int r = 1; r <= loaded->rows.Count(); ++r) {
-        messages.push_back(loaded->rows.Message(r));
-        names.push_back(loaded->rows.Name(r));
-    }
-    const StatisticsResult result = ComputeStatistics(loaded->recording->Events(), settings, tab, unit, messages);
+    const auto computed = ComputeFolderStatistics(projectDir, file, *loaded, tab, unit);
+    if (!computed) return kProjectUnreadable;
+    const StatisticsResult& result = computed->result;
     if (!StatisticsPrintable(&result)) {
         std::cerr << kStatisticsNotComputed << '\n';
         return kReportFailedCode;
@@ -126,7 +112,8 @@ int StatisticsReportCommand(const Arguments& a, const std::string& output) {
     const std::string date = ReportDate(SystemClock().Now());
     const auto writer = PdfWriter();
     if (!writer) return kReportFailedCode;
-    return WritePdf(*writer, StatisticsReport({settings, tab, unit, names, result, projectName, fileName, date}),
+    return WritePdf(*writer,
+                    StatisticsReport({computed->settings, tab, unit, computed->names, result, projectName, fileName, date}),
                     output);
 }
 
@@ -145,29 +132,9 @@ int ReportCommand(const std::vector<std::string>& args) {
     if (!output) throw UsageError("--pdf DATEI fehlt");
     if (kind == "analyser") return AnalyserReportCommand(a, *output);
     if (kind == "statistics") return StatisticsReportCommand(a, *output);
-    const std::string& programName = name;
-
     auto tables = std::make_unique<ProjectTables>();
-    StderrDialogs dialogs;
-    ProjectStore store(*tables, dialogs, projectDir.parent_path());
-    try {
-        store.LoadAllTablesFrom(projectDir);
-        if (program) {
-            if (!ProgramFileExists(projectDir, programName)) {
-                std::cerr << "Das Programm \"" << EscapeControlCharacters(programName) << "\" existiert nicht.\n";
-                return kProjectUnreadable;
-            }
-            tables->program.Load(projectDir, programName);
-        }
-    } catch (const IoError& e) {
-        std::cerr << TerminalLines(e.what()) << '\n';
-        return kProjectUnreadable;
-    }
     // A table left empty because its file could not be read would print as an empty list.
-    if (const auto unreadable = UnreadableTableMessage(*tables)) {
-        std::cerr << TerminalLines(*unreadable) << '\n';
-        return kProjectUnreadable;
-    }
+    if (LoadProjectTables(*tables, projectDir, program ? std::optional(name) : std::nullopt) != ProjectLoad::Loaded) return kProjectUnreadable;
 
     const std::string projectName = projectDir.filename().string();
     const std::string date = ReportDate(SystemClock().Now());

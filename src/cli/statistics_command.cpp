@@ -4,19 +4,12 @@
 // The settings come from the project's "Statistik.ofp" (defaults with the file's begin date when
 // it is missing); the file is never written.
 #include <iostream>
-#include <memory>
 #include <string>
 
 #include "cli/arguments.h"
 #include "cli/command_registry.h"
-#include "cli/stderr_dialogs.h"
-#include "evaluation/folder_rows.h"
-#include "evaluation/statistics_editing.h"
+#include "cli/folder_statistics.h"
 #include "evaluation/statistics_table.h"
-#include "project/project_store.h"
-#include "project/recording.h"
-#include "project/recording_begin.h"
-#include "project/statistics_file.h"
 #include "records/codepage.h"
 #include "records/terminal_text.h"
 
@@ -42,39 +35,13 @@ int StatisticsCommand(const std::vector<std::string>& args) {
     if (!tabNumber) throw UsageError("--tab 0|1|2|3 fehlt");
     const auto tab = static_cast<StatisticsTab>(*tabNumber);
     const DurationUnit unit = a.Flag("ms") ? DurationUnit::Milliseconds : DurationUnit::Seconds;
-    if (*folder < 0 || *folder >= kFolderCount) {
-        std::cerr << "Den Ordner " << *folder << " gibt es nicht; die Ordner sind 0 bis " << kFolderCount - 1 << ".\n";
-        return kDoesNotFit;
-    }
-
-    auto tables = std::make_unique<ProjectTables>();
-    StderrDialogs dialogs;
-    ProjectStore store(*tables, dialogs, projectDir.parent_path());
-    store.LoadAllTablesFrom(projectDir);
-    if (tables->parameters.Record().Ordner[*folder].empty()) {
-        std::cerr << "Der Ordner " << *folder << " ist im Projekt nicht angelegt.\n";
-        return kDoesNotFit;
-    }
-    auto recording = std::make_unique<TRecording>();
-    recording->LoadFile(file);
-
-    const auto stored = ReadStatistikRecord(projectDir);
-    const TStatistikRecord settings = stored ? *stored : DefaultStatistikRecord(FileBeginText(file).substr(0, 10));
-    if (const auto wrong = FindWrongEntry(settings, tab)) {
-        std::cerr << TerminalLines(wrong->message) << '\n';
-        return kDoesNotFit;
-    }
-
-    const AnalyserRows rows = FolderRows(*tables, *folder);
-    std::vector<int> messages;
-    std::vector<std::string> names;
-    for (int r = 1; r <= rows.Count(); ++r) {
-        messages.push_back(rows.Message(r));
-        names.push_back(rows.Name(r));
-    }
-    const StatisticsResult result = ComputeStatistics(recording->Events(), settings, tab, unit, messages);
+    const auto loaded = LoadFolderRecording(a, *folder);
+    if (!loaded) return kDoesNotFit;
+    const auto computed = ComputeFolderStatistics(projectDir, file, *loaded, tab, unit);
+    if (!computed) return kDoesNotFit;
+    const StatisticsResult& result = computed->result;
     std::string out;
-    for (const StatisticsRowTexts& row : StatisticsRows(settings, tab, names, &result))
+    for (const StatisticsRowTexts& row : StatisticsRows(computed->settings, tab, computed->names, &result))
         out += row.number + '\t' + Cell(row.category) + '\t' + row.count + '\t' + row.percent + '\n';
     const auto totals = StatisticsTotals(result);
     for (std::size_t k = 0; k < totals.size(); ++k) out += std::string(kStatisticsTotalsLabels[k]) + '\t' + totals[k] + '\n';
