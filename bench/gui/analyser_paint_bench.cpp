@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <memory>
 
+#include "gui_bench.h"
 #include "../analyser_bench_recording.h"
 #include "evaluation/analyser_cells.h"
 #include "evaluation/analyser_model.h"
@@ -68,10 +69,4 @@ BENCHMARK(BM_CursorStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return ovis::bench::RunGuiBenchmarks(argc, argv); }

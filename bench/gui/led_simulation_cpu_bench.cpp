@@ -15,6 +15,7 @@
 #include <memory>
 #include <random>
 
+#include "gui_bench.h"
 #include "../bench_smoke.h"
 #include "led/gui/led_simulation_driver.h"
 #include "project/project_store.h"
@@ -66,11 +67,4 @@ BENCHMARK(BM_StartViewCpuShare)->Iterations(1)->Unit(benchmark::kSecond)->UseRea
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return ovis::bench::RunGuiBenchmarks(argc, argv); }

@@ -9,7 +9,6 @@
 //
 //   ./online_analyser_bench
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,6 +17,7 @@
 #include <cmath>
 #include <memory>
 
+#include "gui_bench.h"
 #include "../bench_smoke.h"
 #include "evaluation/gui/analyser_online_window.h"
 #include "link/gui/Zel_Global.h"
@@ -39,12 +39,6 @@ using namespace ovis;
 
 constexpr int kMessages = 200;
 constexpr int kProbe = kMessages;  // switched by the bench; the plant changes 1 to kMessages - 1
-
-double ThreadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 class NoTimer final : public ActionTimer {
 public:
@@ -125,10 +119,10 @@ void BM_OnlineAnalyserStream(benchmark::State& state) {
         QEventLoop loop;
         QTimer::singleShot(bench::SmokeRun() ? 1'000 : 20'000, &loop, &QEventLoop::quit);
         QElapsedTimer wall;
-        const double cpuBefore = ThreadCpuSeconds();
+        const double cpuBefore = bench::ThreadCpuSeconds();
         wall.start();
         loop.exec();
-        share = (ThreadCpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
+        share = (bench::ThreadCpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
         probe.stop();
     }
     form->close();
@@ -140,11 +134,4 @@ BENCHMARK(BM_OnlineAnalyserStream)->Arg(1000)->Arg(200)->Iterations(1)->Unit(ben
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return ovis::bench::RunGuiBenchmarks(argc, argv); }

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QPushButton>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <vector>
 
+#include "gui_bench.h"
 #include "../bench_smoke.h"
 #include "project/grafik_file.h"
 #include "project/project_store.h"
@@ -25,12 +25,6 @@ using ovis::bench::SmokeRun;
 
 constexpr int kTickMilliseconds = 10;
 constexpr int kMessages = 60;
-
-double ThreadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 class SteppedClock final : public Clock {
 public:
@@ -89,7 +83,7 @@ void BM_VideoFastest(benchmark::State& state) {
         form->OpenVideo(events, "Bench");
         for (int k = 0; k < 3; ++k) form->Button(">>")->click();
         std::size_t ticks = 0;
-        const double cpuBefore = ThreadCpuSeconds();
+        const double cpuBefore = bench::ThreadCpuSeconds();
         const std::clock_t start = std::clock();
         while (form->Replay()->StateText() != kReplayAtEnd) {
             object.clock.milliseconds += kTickMilliseconds;
@@ -100,7 +94,7 @@ void BM_VideoFastest(benchmark::State& state) {
         const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
         state.counters["records_per_second"] = double(events.size() - 2) / std::max(seconds, 1e-9);
         state.counters["cpu_percent_at_10ms_ticks"] =
-            100 * (ThreadCpuSeconds() - cpuBefore) / (double(ticks) * kTickMilliseconds / 1000.0);
+            100 * (bench::ThreadCpuSeconds() - cpuBefore) / (double(ticks) * kTickMilliseconds / 1000.0);
         form->close();
     }
 }
@@ -112,14 +106,14 @@ void BM_Video1To1Quiet(benchmark::State& state) {
     for (auto _ : state) {
         auto form = object.Window();
         form->OpenVideo(events, "Ruhig");
-        const double cpuBefore = ThreadCpuSeconds();
+        const double cpuBefore = bench::ThreadCpuSeconds();
         for (int k = 0; k < ticks; ++k) {
             object.clock.milliseconds += kTickMilliseconds;
             form->ReplayTick();
             QCoreApplication::processEvents();
         }
         state.counters["cpu_percent"] =
-            100 * (ThreadCpuSeconds() - cpuBefore) / (double(ticks) * kTickMilliseconds / 1000.0);
+            100 * (bench::ThreadCpuSeconds() - cpuBefore) / (double(ticks) * kTickMilliseconds / 1000.0);
         form->close();
     }
 }
@@ -129,11 +123,4 @@ BENCHMARK(BM_Video1To1Quiet)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return ovis::bench::RunGuiBenchmarks(argc, argv); }
