@@ -171,8 +171,9 @@ std::string_view FilterBis(const TStatistikRecord& record, StatisticsFilter filt
 }
 
 StatisticsMenuState StatisticsMenus(const TStatistikRecord& record, StatisticsTab tab, int shownMessages,
-                                    int currentRow) {
+                                    int currentRow, bool hasResults) {
     StatisticsMenuState state;
+    state.print = hasResults;
     const int entries = EntryCount(record, tab);
     state.selectMessages = tab == StatisticsTab::Meldung;
     state.entryItemsVisible = tab != StatisticsTab::Meldung;

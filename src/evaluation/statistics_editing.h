@@ -75,6 +75,7 @@ std::string_view FilterBis(const TStatistikRecord& record, StatisticsFilter filt
 
 struct StatisticsMenuState {
     bool compute = false;
+    bool print = false;           // "&Drucken...": the tab has results of "Berechnen"
     bool selectMessages = false;  // visible on tab 0 only
     bool entryItemsVisible = false;
     bool newEntry = false;
@@ -82,8 +83,9 @@ struct StatisticsMenuState {
     std::string newEntryCaption;
     std::string deleteEntryCaption;
 };
-// `shownMessages`: rows of tab 0; `currentRow`: the table's current row (0-based).
+// `shownMessages`: rows of tab 0; `currentRow`: the table's current row (0-based); `hasResults`:
+// the tab was computed since its entries last changed.
 StatisticsMenuState StatisticsMenus(const TStatistikRecord& record, StatisticsTab tab, int shownMessages,
-                                    int currentRow);
+                                    int currentRow, bool hasResults);
 
 }  // namespace ovis

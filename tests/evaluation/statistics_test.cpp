@@ -99,8 +99,10 @@ TEST(StatisticsEntries, UsedUpToTheFirstEmptyOrUnreadableOneAtMostSixteen) {
     for (int k = 0; k < kStatisticsEntries; ++k) EXPECT_TRUE(AddEntry(r, StatisticsTab::Tageszeit, ""));
     EXPECT_EQ(EntryCount(r, StatisticsTab::Tageszeit), 16);
     EXPECT_FALSE(AddEntry(r, StatisticsTab::Tageszeit, "")) << "no 17th entry";
-    EXPECT_FALSE(StatisticsMenus(r, StatisticsTab::Tageszeit, 0, 0).newEntry);
-    EXPECT_TRUE(StatisticsMenus(r, StatisticsTab::Tageszeit, 0, 15).deleteEntry);
+    EXPECT_FALSE(StatisticsMenus(r, StatisticsTab::Tageszeit, 0, 0, false).newEntry);
+    EXPECT_TRUE(StatisticsMenus(r, StatisticsTab::Tageszeit, 0, 15, false).deleteEntry);
+    EXPECT_FALSE(StatisticsMenus(r, StatisticsTab::Tageszeit, 0, 15, false).print) << "nothing computed";
+    EXPECT_TRUE(StatisticsMenus(r, StatisticsTab::Tageszeit, 0, 15, true).print);
 }
 
 TEST(StatisticsEntries, NewEntryDefaultsAndDeletion) {

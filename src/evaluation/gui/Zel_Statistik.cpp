@@ -327,9 +327,10 @@ void TFormStatistik::ShowFilters() {
 void TFormStatistik::UpdateMenus() {
     const StatisticsTab tab = CurrentTab();
     const StatisticsMenuState state = StatisticsMenus(settings_.Record(), tab, int(messages_.size()),
-                                                      pages_[std::size_t(tab)].table->currentRow());
+                                                      pages_[std::size_t(tab)].table->currentRow(),
+                                                      Result(tab) != nullptr);
     Action("Berechnen")->setEnabled(state.compute);
-    Action("Drucken")->setEnabled(Result(tab) != nullptr);
+    Action("Drucken")->setEnabled(state.print);
     Action("MeldungenAuswaehlen")->setVisible(state.selectMessages);
     QAction* neu = Action("NeuerEintrag");
     QAction* loeschen = Action("EintragLoeschen");
@@ -388,7 +389,7 @@ void TFormStatistik::BerechnenClick() {
     CommitFocusedFilter();
     CloseEntryEditor();
     const StatisticsTab tab = CurrentTab();
-    if (!StatisticsMenus(settings_.Record(), tab, int(messages_.size()), -1).compute) return;
+    if (!StatisticsMenus(settings_.Record(), tab, int(messages_.size()), -1, false).compute) return;
     if (const auto wrong = FindWrongEntry(settings_.Record(), tab)) {
         dialogs_.Warning(wrong->message);
         RepairWrongEntry(settings_.Record(), tab, wrong->entry);
